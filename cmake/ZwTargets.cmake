@@ -1,0 +1,72 @@
+# Helpers that give every target of the project the same conventions.
+
+# Warnings as errors and hidden symbols for code we write.
+function(zw_own_code target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    set_target_properties(${target} PROPERTIES
+        C_VISIBILITY_PRESET hidden
+        CXX_VISIBILITY_PRESET hidden
+        VISIBILITY_INLINES_HIDDEN ON)
+endfunction()
+
+# One of the five waveform libraries: a shared library lib<name>.so that
+# exports only what its header marks with <NAME>_API and its EXPORTS file
+# (one function name per line) lists; a linker version script built from that
+# file hides everything else, template instances of the standard library too.
+# Its sources are built once as an object library <name>_obj, so tests can
+# reach the internals while the shared library keeps them hidden.
+function(zw_add_export_library name)
+    cmake_parse_arguments(ARG "" "EXPORTS" "SOURCES" ${ARGN})
+    string(TOUPPER ${name} upper)
+    add_library(${name}_obj OBJECT ${ARG_SOURCES})
+    target_include_directories(${name}_obj
+        PUBLIC ${PROJECT_SOURCE_DIR}/include
+        PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(${name}_obj PUBLIC ${upper}_BUILD)
+    target_link_libraries(${name}_obj PUBLIC zwplatform)
+    zw_own_code(${name}_obj)
+    add_library(${name} SHARED $<TARGET_OBJECTS:${name}_obj>)
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/include)
+    target_link_libraries(${name} PUBLIC zwplatform)
+    set(exports ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_EXPORTS})
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
+    file(STRINGS ${exports} names REGEX "^[A-Za-z_][A-Za-z0-9_]*$")
+    list(JOIN names ";\n    " body)
+    file(CONFIGURE OUTPUT ${script} CONTENT "{\n  global:\n    ${body};\n  local: *;\n};\n")
+    set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${exports})
+    target_link_options(${name} PRIVATE -Wl,--version-script=${script})
+    set_property(TARGET ${name} PROPERTY ZW_EXPORTS ${exports})
+    # Refuse undefined symbols at link time: a library must be complete.
+    # (Sanitizer runtimes resolve their symbols only in the program.)
+    if(NOT ZW_SANITIZE AND NOT ZW_BUILD_FUZZ)
+        target_link_options(${name} PRIVATE -Wl,--no-undefined)
+    endif()
+endfunction()
+
+# A GoogleTest program; each test case becomes a ctest test.
+function(zw_add_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    zw_own_code(${name})
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# Checks a shared library's exported functions against its EXPORTS list and that it links neither Qt nor another of the five libraries.
+function(zw_add_export_check name)
+    get_target_property(expected ${name} ZW_EXPORTS)
+    add_test(NAME ${name}.exports
+        COMMAND ${PROJECT_SOURCE_DIR}/tests/check_library.sh
+                $<TARGET_FILE:${name}> ${expected})
+endfunction()
+
+# A libFuzzer target (configure with ZW_BUILD_FUZZ=ON and clang).
+function(zw_add_fuzzer name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+endfunction()
