@@ -1,0 +1,1 @@
+#include "docio32.h"
