@@ -132,8 +132,8 @@ DOCIO32_API int32_t SetClipBoard(ZwClipboardOwner* owner, ZwMemHandle memory, in
  * 0 on success, and 0 at once when length < 0 or usedLength <= 0 (nothing
  * happens, *pasted is not written); 81 the clipboard cannot be opened or holds
  * no text (memory unchanged); 83 unknown handle or negative start (nothing
- * happens, *pasted becomes 0). On success *pasted receives the number of
- * codes written. */
+ * happens). `pasted` may be NULL; otherwise it receives the number of codes
+ * written, 0 on every failure. */
 DOCIO32_API int32_t GetClipBoard(ZwClipboardOwner* owner, ZwMemHandle memory, int32_t start,
                                  int32_t length, int32_t usedLength, int32_t* pasted);
 
@@ -165,9 +165,9 @@ DOCIO32_API int32_t ReadWaveListHeader(FILE* file, double* xAtFirst, double* xAt
  * NULL file, or for a malformed page: a page or type value not beginning
  * with a digit, no line after 'Y=, no EndPage, or a text longer than its
  * buffer. */
-DOCIO32_API int32_t ReadOneWaveList(FILE* file, int16_t* pageNumber, int16_t* type,
-                                    double* start, double* end, double* parameters,
-                                    char* constants, char* expression);
+DOCIO32_API int32_t ReadOneWaveList(FILE* file, int16_t* pageNumber, int16_t* type, double* start,
+                                    double* end, double* parameters, char* constants,
+                                    char* expression);
 
 /* ---------------------------------------------------------------------------
  * System setup file (.ocb) and the setup block
@@ -199,8 +199,9 @@ DOCIO32_API int32_t EncodeSetupBlock(const DeviceInfo* info, int32_t interfaceTy
  * index (its low byte); a smaller word is the model index alone and
  * *interfaceType keeps its value. Texts end at their first NUL, trailing
  * spaces are dropped, and the rest of each field is NUL-filled.
- * 0, or -1 (record untouched) for a NULL pointer, a negative first word or an
- * output state other than -1, 0, 2. */
+ * `interfaceType` may be NULL when the caller does not want it.
+ * 0, or -1 (record untouched) for a NULL block or record, a negative first
+ * word or an output state other than -1, 0, 2. */
 DOCIO32_API int32_t DecodeSetupBlock(const uint8_t* setupBlock, DeviceInfo* info,
                                      int32_t* interfaceType);
 

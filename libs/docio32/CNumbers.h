@@ -26,7 +26,9 @@ constexpr bool isCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The text without leading and trailing C white space.
 std::string_view trimmed(std::string_view text);

@@ -20,8 +20,8 @@ namespace docio32 {
 namespace {
 
 bool usable(const ZwClipboardOwner* owner) {
-    return owner != nullptr && owner->open && owner->close && owner->empty &&
-           owner->set_text && owner->get_text;
+    return owner != nullptr && owner->open && owner->close && owner->empty && owner->set_text &&
+           owner->get_text;
 }
 
 // Open for the length of one call; closed again on every way out.

@@ -6,7 +6,9 @@ namespace docio32 {
 
 namespace {
 
-bool isTokenCharacter(char c) { return isDigit(c) || c == '+' || c == '-'; }
+bool isTokenCharacter(char c) {
+    return isDigit(c) || c == '+' || c == '-';
+}
 
 } // namespace
 
@@ -26,8 +28,8 @@ std::optional<int16_t> ClipboardTokenizer::next() {
         ++end;
     const std::string_view token = rest_.substr(begin, end - begin);
     // A run cut at the limit loses the character just after the token.
-    const bool cut = end - begin == kMaxTokenLength && end < rest_.size() &&
-                     isTokenCharacter(rest_[end]);
+    const bool cut =
+        end - begin == kMaxTokenLength && end < rest_.size() && isTokenCharacter(rest_[end]);
     rest_.remove_prefix(cut ? end + 1 : end);
     return codeOfText(token);
 }

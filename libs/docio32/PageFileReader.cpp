@@ -26,7 +26,9 @@ TextLineReader pageLines(std::FILE* file) {
     return TextLineReader(file, kPageLineLength, TextLineReader::CarriageReturns::Dropped);
 }
 
-constexpr bool isTokenDelimiter(char c) { return c == '\t' || c == ' ' || c == '\r' || c == '\n'; }
+constexpr bool isTokenDelimiter(char c) {
+    return c == '\t' || c == ' ' || c == '\r' || c == '\n';
+}
 
 bool beginsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -86,8 +88,23 @@ HeaderEnd readHeader(std::FILE* file, double* xAtFirst, double* xAtEnd, double* 
 
 // Keys in the order they are looked for; a line belongs to the first one it
 // holds anywhere.
-enum Key { Page, Type, Start, End, Offset, Size, Ampl, Cycle, Phase, Symm, Duty, Transition,
-           Expression, Constants, KeyCount };
+enum Key {
+    Page,
+    Type,
+    Start,
+    End,
+    Offset,
+    Size,
+    Ampl,
+    Cycle,
+    Phase,
+    Symm,
+    Duty,
+    Transition,
+    Expression,
+    Constants,
+    KeyCount
+};
 constexpr std::array<std::string_view, KeyCount> kKeys = {
     "'Page",  "'Type",  "'Start", "'End",  "'Offset",     "'Size", "'Ampl",
     "'Cycle", "'Phase", "'Symm",  "'Duty", "'Transition", "'Y=",   "'Const"};
@@ -240,9 +257,9 @@ DOCIO32_API int32_t ReadWaveListHeader(FILE* file, double* xAtFirst, double* xAt
     });
 }
 
-DOCIO32_API int32_t ReadOneWaveList(FILE* file, int16_t* pageNumber, int16_t* type,
-                                    double* start, double* end, double* parameters,
-                                    char* constants, char* expression) {
+DOCIO32_API int32_t ReadOneWaveList(FILE* file, int16_t* pageNumber, int16_t* type, double* start,
+                                    double* end, double* parameters, char* constants,
+                                    char* expression) {
     return guarded(-1, [&] {
         if (file == nullptr)
             return -1;

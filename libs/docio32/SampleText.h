@@ -19,7 +19,9 @@ void appendUnsignedCodes(std::string& out, std::span<const int16_t> codes,
 
 // The sample code of a text: the low 16 bits of its leading decimal number
 // (blanks, optional sign, digits; anything else ends it; none gives 0).
-inline int16_t codeOfText(std::string_view text) { return low16(leadingInt32(text)); }
+inline int16_t codeOfText(std::string_view text) {
+    return low16(leadingInt32(text));
+}
 
 } // namespace docio32
 

@@ -24,7 +24,9 @@ struct Field {
 };
 
 #define ZW_FIELD(at, member, kind)                                                                 \
-    Field { at, offsetof(DeviceInfo, member), kind, sizeof(DeviceInfo::member) }
+    Field {                                                                                        \
+        at, offsetof(DeviceInfo, member), kind, sizeof(DeviceInfo::member)                         \
+    }
 
 // Every field but the first word (interface type and model index) and the
 // output state, which are not stored as the record holds them.

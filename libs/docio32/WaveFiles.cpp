@@ -112,8 +112,7 @@ DOCIO32_API int32_t SaveWaveData(const char* fileName, ZwMemHandle memory, int32
         {
             const Memory samples(memory);
             if (!samples || start < 0 || count < 0 ||
-                static_cast<std::size_t>(start) + static_cast<std::size_t>(count) >
-                    samples.size())
+                static_cast<std::size_t>(start) + static_cast<std::size_t>(count) > samples.size())
                 return DOCIO32_FILE_WRITE_ERROR;
             appendUnsignedCodes(text, samples.span().subspan(start, count), "\r\n");
         }

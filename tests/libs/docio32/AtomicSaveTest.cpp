@@ -142,6 +142,5 @@ TEST(AtomicSave, SavingThroughALinkReplacesTheLinkedFile) {
     std::filesystem::create_symlink(dir.file("real/setup.ocb"), dir.file("link.ocb"));
     ASSERT_EQ(SaveSystemFile(dir.file("link.ocb").c_str(), kBlock.data()), 0);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.ocb")));
-    EXPECT_EQ(readWholeFile(dir.file("real/setup.ocb")),
-              std::string(kBlock.begin(), kBlock.end()));
+    EXPECT_EQ(readWholeFile(dir.file("real/setup.ocb")), std::string(kBlock.begin(), kBlock.end()));
 }

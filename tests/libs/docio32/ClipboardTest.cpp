@@ -27,8 +27,7 @@ Paste paste(const std::string& text, int32_t a, int32_t b, int32_t n, std::size_
     WaveMemory memory(samples ? samples : static_cast<std::size_t>(std::max(n, 1)));
     memory.set(ramp(samples ? samples : static_cast<std::size_t>(std::max(n, 1))));
     int32_t pasted = -99;
-    const int32_t result =
-        GetClipBoard(clipboard.get(), memory.handle(), a, b, n, &pasted);
+    const int32_t result = GetClipBoard(clipboard.get(), memory.handle(), a, b, n, &pasted);
     EXPECT_FALSE(clipboard.isOpen) << "the clipboard must be closed again";
     return {result, pasted, memory.codes()};
 }
@@ -113,7 +112,10 @@ TEST(Clipboard, TokensAreRunsOfDigitsAndSigns) {
     EXPECT_EQ(codesOf(std::string("1 2\0 3", 6)), (std::vector<int16_t>{1, 2}))
         << "a NUL ends the text";
     // A run of 22: 19 characters, the 20th dropped, the last two a new token.
-    EXPECT_EQ(codesOf("0000000000000000012" "7" "34"), (std::vector<int16_t>{12, 34}));
+    EXPECT_EQ(codesOf("0000000000000000012"
+                      "7"
+                      "34"),
+              (std::vector<int16_t>{12, 34}));
     EXPECT_EQ(codesOf(std::string(19, '9')), std::vector<int16_t>{-1})
         << "beyond 32 bits the value saturates before its low 16 bits are kept";
 }

@@ -111,8 +111,8 @@ TEST(PageFile, ReadsTheHeaderAndEveryPageAsTheEditorWritesThem) {
 }
 
 TEST(PageFile, HeaderValuesNotFoundKeepThePresetsAndPagesStillRead) {
-    const File f = fileWith("'just a comment\n" + pageBlock(2, 4, "DC Volts", " 0", " 9", "None",
-                                                            "None"));
+    const File f =
+        fileWith("'just a comment\n" + pageBlock(2, 4, "DC Volts", " 0", " 9", "None", "None"));
     double x0 = 1, x1 = 2, y0 = 3, y1 = 4;
     ASSERT_EQ(ReadWaveListHeader(f.get(), &x0, &x1, &y0, &y1), 0);
     EXPECT_EQ(x0, 1.0);
@@ -233,8 +233,8 @@ TEST(PageFile, OversizedNumbersAndTextsNeverOverrunTheirPlace) {
 TEST(PageFile, OutputsThatAreNotWantedMayBeNull) {
     const File f = fileWith(pageBlock(9, 3, "Noise", "0", "1", "None", "k=1"));
     char constants[DOCIO32_PAGE_CONSTANTS_SIZE] = {};
-    EXPECT_EQ(ReadOneWaveList(f.get(), nullptr, nullptr, nullptr, nullptr, nullptr, constants,
-                              nullptr),
-              1);
+    EXPECT_EQ(
+        ReadOneWaveList(f.get(), nullptr, nullptr, nullptr, nullptr, nullptr, constants, nullptr),
+        1);
     EXPECT_STREQ(constants, "k=1");
 }

@@ -76,8 +76,8 @@ TEST(WaveBinaryFile, ShortFileFillsWhatItHoldsAndLeavesTheRest) {
     std::array<uint8_t, DOCIO32_SETUP_BLOCK_SIZE> block{};
     ASSERT_EQ(Read8832File(dir.file("short.wdb").c_str(), block.data(), memory.handle()), 0);
     EXPECT_EQ(block, fileBlock);
-    EXPECT_EQ(memory.codes(), (std::vector<int16_t>{1, 2, 0x7A03, 0x7A7A, 0x7A7A, 0x7A7A,
-                                                    0x7A7A, 0x7A7A}));
+    EXPECT_EQ(memory.codes(),
+              (std::vector<int16_t>{1, 2, 0x7A03, 0x7A7A, 0x7A7A, 0x7A7A, 0x7A7A, 0x7A7A}));
 
     // Shorter than the block: only its bytes change, the memory not at all.
     writeWholeFile(dir.file("tiny.wdb"), std::string(100, '\x11'));
@@ -113,8 +113,7 @@ TEST(WaveBinaryFile, FailuresReportTheirCodeAndChangeNothing) {
     std::array<uint8_t, DOCIO32_SETUP_BLOCK_SIZE> readBlock{};
     readBlock.fill(0x55);
 
-    EXPECT_EQ(Read8832File(dir.file("missing.wdb").c_str(), readBlock.data(), memory.handle()),
-              8);
+    EXPECT_EQ(Read8832File(dir.file("missing.wdb").c_str(), readBlock.data(), memory.handle()), 8);
     EXPECT_EQ(Read8832File(dir.path().c_str(), readBlock.data(), memory.handle()), 8)
         << "a folder opens but cannot be read";
     EXPECT_EQ(Read8832File(nullptr, readBlock.data(), memory.handle()), 8);
@@ -123,8 +122,7 @@ TEST(WaveBinaryFile, FailuresReportTheirCodeAndChangeNothing) {
 
     ASSERT_EQ(Save8832File(dir.file("w.wdb").c_str(), block.data(), memory.handle()), 0);
     EXPECT_EQ(Read8832File(dir.file("w.wdb").c_str(), nullptr, memory.handle()), 8);
-    EXPECT_EQ(Read8832File(dir.file("w.wdb").c_str(), readBlock.data(), zwtest::freedHandle()),
-              8);
+    EXPECT_EQ(Read8832File(dir.file("w.wdb").c_str(), readBlock.data(), zwtest::freedHandle()), 8);
 
     EXPECT_EQ(Save8832File(dir.file("none/w.wdb").c_str(), block.data(), memory.handle()), 7);
     EXPECT_EQ(Save8832File(dir.file("x.wdb").c_str(), nullptr, memory.handle()), 7);

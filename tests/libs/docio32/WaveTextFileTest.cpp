@@ -58,23 +58,22 @@ TEST(WaveTextFile, EveryCodeSurvivesASaveAndLoad) {
 }
 
 TEST(WaveTextFile, EachLineGivesTheLow16BitsOfItsLeadingNumber) {
-    const std::string text = "  -5abc\n"    // blanks, sign, digits, then anything
-                             "\n"           // no number
-                             "65535\r\n"    // CR LF line end
-                             "-1\n"         // same code
-                             "70000\n"      // 70000 - 65536
-                             "+12\n"        // explicit plus
-                             "\t 42 7\n"    // only the first number
-                             "abc 9\n"      // text first: no number
-                             "- 5\n"        // a sign must be followed by digits
-                             "--5\n"        // one sign only
-                             "12\r34\n"     // a lone CR ends the number like any character
+    const std::string text = "  -5abc\n"     // blanks, sign, digits, then anything
+                             "\n"            // no number
+                             "65535\r\n"     // CR LF line end
+                             "-1\n"          // same code
+                             "70000\n"       // 70000 - 65536
+                             "+12\n"         // explicit plus
+                             "\t 42 7\n"     // only the first number
+                             "abc 9\n"       // text first: no number
+                             "- 5\n"         // a sign must be followed by digits
+                             "--5\n"         // one sign only
+                             "12\r34\n"      // a lone CR ends the number like any character
                              "99999999999\n" // beyond 32 bits: saturates to 0x7FFFFFFF
                              "-99999999999\n"
                              "-32768"; // the last line needs no line end
-    EXPECT_EQ(loadText(text, 16, 0, 16),
-              (std::vector<int16_t>{-5, 0, -1, -1, 4464, 12, 42, 0, 0, 0, 12, -1, 0, -32768,
-                                    7777, 7777}));
+    EXPECT_EQ(loadText(text, 16, 0, 16), (std::vector<int16_t>{-5, 0, -1, -1, 4464, 12, 42, 0, 0, 0,
+                                                               12, -1, 0, -32768, 7777, 7777}));
 }
 
 TEST(WaveTextFile, LinesLongerThan127CharactersGoOnAsFurtherLines) {
@@ -86,8 +85,8 @@ TEST(WaveTextFile, LinesLongerThan127CharactersGoOnAsFurtherLines) {
 
 TEST(WaveTextFile, ReadsAtMostCountLinesFromStartAndNeverPastTheMemory) {
     const std::string text = "1\n2\n3\n4\n5\n6\n";
-    EXPECT_EQ(loadText(text, 8, 2, 3), (std::vector<int16_t>{7777, 7777, 1, 2, 3, 7777, 7777,
-                                                             7777}))
+    EXPECT_EQ(loadText(text, 8, 2, 3),
+              (std::vector<int16_t>{7777, 7777, 1, 2, 3, 7777, 7777, 7777}))
         << "more lines than count: only count read";
     EXPECT_EQ(loadText("1\n2\n", 5, 1, 4), (std::vector<int16_t>{7777, 1, 2, 7777, 7777}))
         << "fewer lines: the rest keeps its samples";
