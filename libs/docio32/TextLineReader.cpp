@@ -9,7 +9,7 @@ TextLineReader::TextLineReader(std::FILE* file, std::size_t maxPieceLength,
 
 TextLineReader::~TextLineReader() {
     // Give read-ahead back to the stream for whoever reads on. Only the
-    // CR-before-LF mode ever reads two ahead, and that reader reads to the end.
+    // CR-before-LF mode ever reads two ahead, and its stream is closed after it.
     while (!pending_.empty()) {
         std::ungetc(static_cast<unsigned char>(pending_.back()), file_);
         pending_.pop_back();
