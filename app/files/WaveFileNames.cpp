@@ -1,0 +1,67 @@
+#include "WaveFileNames.h"
+
+#include "DocumentNames.h"
+
+namespace zw {
+
+namespace {
+
+// True when the name ends in a dot and three characters (none of them a
+// folder separator).
+bool hasThreeLetterExtension(const QString& name) {
+    if (name.size() < 4 || name.at(name.size() - 4) != '.')
+        return false;
+    return !name.right(3).contains('/');
+}
+
+QString untitledIn(const QString& folder) {
+    return folder.isEmpty() ? QString(kUntitled) : folder + "/" + kUntitled;
+}
+
+} // namespace
+
+QString WaveFileExtension(const QString& path) {
+    const QString leaf = path.mid(path.lastIndexOf('/') + 1);
+    const qsizetype dot = leaf.indexOf('.');
+    if (dot < 0)
+        return {};
+    return leaf.mid(dot + 1).toLower();
+}
+
+WaveFileKind WaveFileKindOf(const QString& path) {
+    const QString ext = WaveFileExtension(path);
+    if (ext == "wdb")
+        return WaveFileKind::Binary;
+    if (ext == "txt")
+        return WaveFileKind::Text;
+    return WaveFileKind::Unknown;
+}
+
+FileDialogProposal OpenProposal(const QString& waveFileName, const QString& documentsFolder) {
+    FileDialogProposal p;
+    if (waveFileName == kUntitled || waveFileName.isEmpty()) {
+        p.path = untitledIn(documentsFolder);
+    } else if (hasThreeLetterExtension(waveFileName)) {
+        p.path = waveFileName.left(waveFileName.size() - 4);
+        p.defaultExtension = waveFileName.right(3);
+    } else {
+        p.path = waveFileName;
+    }
+    p.filterIndex = p.defaultExtension.compare("wdb", Qt::CaseInsensitive) == 0 ? 0 : 1;
+    return p;
+}
+
+FileDialogProposal SaveProposal(const QString& waveFileName, const QString& extension,
+                                const QString& documentsFolder) {
+    FileDialogProposal p;
+    p.defaultExtension = extension;
+    if (waveFileName == kUntitled || waveFileName.isEmpty())
+        p.path = untitledIn(documentsFolder);
+    else if (hasThreeLetterExtension(waveFileName))
+        p.path = waveFileName.left(waveFileName.size() - 3) + extension;
+    else
+        p.path = waveFileName;
+    return p;
+}
+
+} // namespace zw

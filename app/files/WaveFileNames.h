@@ -1,0 +1,39 @@
+// Choosing a wave file's format by its name, and the names the open and save
+// dialogs propose.
+#ifndef ZW_FILES_WAVEFILENAMES_H
+#define ZW_FILES_WAVEFILENAMES_H
+
+#include <QString>
+
+namespace zw {
+
+enum class WaveFileKind { Binary, Text, Unknown };
+
+// The extension is everything after the first "." of the part after the last
+// "/", in lower case; only "wdb" and "txt" are wave files. So "wave.WDB" is
+// binary and "a.b.wdb" (extension "b.wdb") is unknown.
+QString WaveFileExtension(const QString& path);
+WaveFileKind WaveFileKindOf(const QString& path);
+
+// What a file dialog starts with.
+struct FileDialogProposal {
+    QString path;             // proposed file, without extension for the open dialog
+    QString defaultExtension; // "" when none
+    int filterIndex = 0;      // 0-based entry of the dialog's filter list
+};
+
+// File > Open: a name ending in a dot and three characters is proposed
+// without them, its extension becoming the default extension; "Untitled" is
+// proposed in the documents folder. The binary filter comes first when the
+// default extension is "wdb", else the text filter.
+FileDialogProposal OpenProposal(const QString& waveFileName, const QString& documentsFolder);
+
+// Save As: the wave file name with its three-letter extension replaced by
+// `extension` ("wdb" or "txt"); the name itself when it has none and is not
+// "Untitled"; "Untitled" in the documents folder otherwise.
+FileDialogProposal SaveProposal(const QString& waveFileName, const QString& extension,
+                                const QString& documentsFolder);
+
+} // namespace zw
+
+#endif // ZW_FILES_WAVEFILENAMES_H
