@@ -18,11 +18,21 @@ struct Knot {
     double y;
 };
 
-// The value at `at` of the straight line through a and b; a line through two
-// points at one position is flat at a's value.
+// The straight line through a and b; through two points at one position it
+// is flat at a's value.
+struct Line {
+    double slope;
+    double intercept;
+
+    static Line through(Knot a, Knot b) {
+        const double slope = b.x == a.x ? 0.0 : (b.y - a.y) / (b.x - a.x);
+        return {slope, a.y - slope * a.x};
+    }
+    double at(double x) const { return slope * x + intercept; }
+};
+
 inline double lineValue(Knot a, Knot b, double at) {
-    const double slope = b.x == a.x ? 0.0 : (b.y - a.y) / (b.x - a.x);
-    return slope * at + (a.y - slope * a.x);
+    return Line::through(a, b).at(at);
 }
 
 // The caller's arrays, limited to the first kMaxControlPoints entries, every

@@ -119,3 +119,14 @@ TEST(Polyline, SamplesRoundHalfUpAndAreLimited) {
     EXPECT_EQ(m[9], 32767);
     EXPECT_EQ(m[19], -32768);
 }
+
+TEST(Polyline, APointOnTheAnchorOfAFractionalStartLeadsFromTheNextSample) {
+    // The anchor is the existing sample at ceil(x1) = 100; the point there
+    // keeps that sample and starts the line on the following one.
+    TestMemory m(1000, rampCode);
+    const int16_t anchor = m[100];
+    ASSERT_EQ(line(m, 99.5, 300, {100, 200}, {5000, 1000}, 1000), 1);
+    EXPECT_EQ(m[100], anchor);
+    EXPECT_EQ(m[101], 5000 - 40);
+    EXPECT_EQ(m[200], 1000);
+}

