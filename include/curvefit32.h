@@ -19,9 +19,10 @@
  * is not finite, a used length of 0 or less, an unknown mode, a stretch that
  * holds no control point or no sample. What they limit instead of refusing:
  * the used length to the memory's allocated size, the stretch to 0 .. total,
- * and the control points to the first 4096. A knot that would not lie after
- * the knot before it (two control points at one position, or a control point
- * on an anchor's position) is left out, so no interval has zero width.
+ * and the control points to the first 4096. A control point at (or, out of
+ * order, before) the position of the control point before it is passed over,
+ * and so is any spline knot that would not lie after the knot before it (a
+ * control point on an anchor's position), so no interval has zero width.
  *
  * The functions are for one thread at a time.
  */
