@@ -1,5 +1,6 @@
 // Model files: finding them, the block grammar, values, errors and where
 // they are reported.
+#include "ModelFileParser.h"
 #include "ModelFolder.h"
 
 #include <gtest/gtest.h>
@@ -365,14 +366,18 @@ TEST(ModelFiles, ExportedLoaderReportsFailureOnceAndLoadsOnlyOnce) {
     std::filesystem::current_path(previous);
 }
 
-TEST(ModelFiles, UnreadableFileGivesMinus20WithItsName) {
+TEST(ModelFiles, FileThatCannotBeOpenedGivesMinus20) {
+    TempFolder folder;
+    std::vector<ModelEntry> models;
+    ModelFileParser vanished(folder.path() / "GONE.SYS", models);
+    EXPECT_EQ(vanished.parse(), kReadError);
+    EXPECT_EQ(vanished.errorLine(), 0);
+
     if (geteuid() == 0) {
         GTEST_SKIP() << "root reads files without read permission";
     }
-    TempFolder folder;
     folder.write("LOCKED.SYS", model("x"));
     std::filesystem::permissions(folder.path() / "LOCKED.SYS", std::filesystem::perms::none);
-    std::vector<ModelEntry> models;
     const LoadOutcome outcome = loadModelFolder(folder.path(), models);
     EXPECT_EQ(outcome.code, kReadError);
     EXPECT_EQ(outcome.fileName, "LOCKED.SYS");
