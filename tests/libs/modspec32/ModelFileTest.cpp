@@ -372,11 +372,15 @@ TEST(ModelFiles, FileThatCannotBeOpenedGivesMinus20) {
     ModelFileParser vanished(folder.path() / "GONE.SYS", models);
     EXPECT_EQ(vanished.parse(), kReadError);
     EXPECT_EQ(vanished.errorLine(), 0);
+}
 
+TEST(ModelFiles, UnreadableFileGivesMinus20WithItsName) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root reads files without read permission";
     }
+    TempFolder folder;
     folder.write("LOCKED.SYS", model("x"));
+    std::vector<ModelEntry> models;
     std::filesystem::permissions(folder.path() / "LOCKED.SYS", std::filesystem::perms::none);
     const LoadOutcome outcome = loadModelFolder(folder.path(), models);
     EXPECT_EQ(outcome.code, kReadError);
