@@ -18,6 +18,13 @@ namespace {
 // unit names that the library neither reads nor writes.
 constexpr std::size_t kLibraryPart = offsetof(DeviceInfo, XUnitName);
 
+static_assert(kScriptKeyBytes == SYS_SCRIPT_KEY_BYTES &&
+              kScriptCommandBytes == SYS_SCRIPT_COMMAND_BYTES &&
+              kScriptMaxEntries == SYS_SCRIPT_MAX_ENTRIES &&
+              SYS_SCRIPT_COMMAND_OFFSET == SYS_SCRIPT_KEY_BYTES * SYS_SCRIPT_MAX_ENTRIES &&
+              SYS_SCRIPT_BUFFER ==
+                  SYS_SCRIPT_COMMAND_OFFSET + SYS_SCRIPT_COMMAND_BYTES * SYS_SCRIPT_MAX_ENTRIES);
+
 // Nothing may cross the C boundary but a result.
 template <class Body> int32_t guarded(int32_t failure, Body&& body) noexcept {
     try {

@@ -205,6 +205,9 @@ TEST(Scripts, LinesThatAreNeitherCommandNorEndAndUnknownScripts) {
         {"beginscript gpib_command gpib_init\n  model=x\nend\n", kSyntaxError, 3},
         {"beginscript gpib_command other\n\n  model = x\nend\n", kStructureError, 4},
         {"beginscript gpib_command other\nend\n", kLoadOk, 0},
+        // A label keeps its blanks, so a trailing comment needs the name quoted.
+        {"beginscript gpib_command gpib_init ' note\n  model = x\nend\n", kStructureError, 3},
+        {"beginscript gpib_command \"gpib_init\" ' note\n  model = x\nend\n", kLoadOk, 0},
     };
     for (const Case& c : cases) {
         const Loaded loaded = loadText(scripts(c.body));
