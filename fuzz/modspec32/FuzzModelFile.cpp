@@ -14,36 +14,43 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path& fuzzFolder() {
-    static const fs::path folder = [] {
+// A fresh folder per input, removed again at once: libFuzzer may end the
+// process without running exit handlers.
+class FuzzFolder {
+public:
+    FuzzFolder() {
         std::string pattern = (fs::temp_directory_path() / "fuzz-modspec32-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) {
             std::abort();
         }
-        std::atexit([] {
-            std::error_code ignored;
-            fs::remove_all(fuzzFolder(), ignored);
-        });
-        return fs::path(pattern);
-    }();
-    return folder;
-}
+        path_ = pattern;
+    }
+    ~FuzzFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    FuzzFolder(const FuzzFolder&) = delete;
+    FuzzFolder& operator=(const FuzzFolder&) = delete;
 
-void writeModelFile(const uint8_t* data, size_t size) {
-    std::ofstream out(fuzzFolder() / "FUZZ.SYS", std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
+    // Writes the bytes as the folder's only model file and loads the folder
+    // as the editor does at start-up; the database is forgotten first
+    // because only the first load of a process reads files.
+    int32_t load(const uint8_t* data, size_t size) const {
+        {
+            std::ofstream out(path_ / "FUZZ.SYS", std::ios::binary);
+            out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        }
+        const fs::path previous = fs::current_path();
+        modspec32::modelDatabase().reset();
+        fs::current_path(path_);
+        const int32_t code = SysInitDeviceInfo();
+        fs::current_path(previous);
+        return code;
+    }
 
-// Loads the folder as the editor does at start-up; the database is
-// forgotten first because only the first load of a process reads files.
-int32_t loadFuzzFolder() {
-    const fs::path previous = fs::current_path();
-    modspec32::modelDatabase().reset();
-    fs::current_path(fuzzFolder());
-    const int32_t code = SysInitDeviceInfo();
-    fs::current_path(previous);
-    return code;
-}
+private:
+    fs::path path_;
+};
 
 void exerciseChannel(int32_t model, int32_t channel, DeviceInfo& info) {
     char name[SYS_NAME_BUFFER];
@@ -98,8 +105,7 @@ void exerciseModel(int32_t model) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    writeModelFile(data, size);
-    loadFuzzFolder();
+    FuzzFolder().load(data, size);
     char fileName[SYS_FILENAME_BUFFER];
     SysGetSysErrorFileName(fileName);
     SysGetSysErrorLineNo();
