@@ -1,0 +1,118 @@
+#include "WaveFileCommands.h"
+
+#include "CurrentSetting.h"
+#include "DocumentNames.h"
+#include "WaveDocument.h"
+#include "WaveFileNames.h"
+#include "docio32.h"
+#include "sigcore32.h"
+
+#include <QFileInfo>
+
+#include <array>
+
+namespace zw {
+
+namespace {
+
+constexpr int kInvalidExtension = 7;
+constexpr int kFileReadError = 71;
+constexpr int kFileWriteError = 72;
+
+// A wave memory of its own for the time of one read.
+class ScratchMemory {
+public:
+    ScratchMemory() : handle_(W_AllocMemory(WaveDocument::kMemorySamples)) {}
+    ~ScratchMemory() {
+        if (handle_)
+            W_FreeMemory(handle_);
+    }
+    ScratchMemory(const ScratchMemory&) = delete;
+    ScratchMemory& operator=(const ScratchMemory&) = delete;
+    ZwMemHandle get() const { return handle_; }
+
+private:
+    ZwMemHandle handle_;
+};
+
+} // namespace
+
+int WaveFileCommands::open(const QString& path) {
+    int result = kInvalidExtension;
+    switch (WaveFileKindOf(path)) {
+    case WaveFileKind::Binary:
+        result = openBinary(path);
+        break;
+    case WaveFileKind::Text:
+        result = openText(path);
+        break;
+    case WaveFileKind::Unknown:
+        return kInvalidExtension;
+    }
+    if (result != 0)
+        return kFileReadError;
+    names_.setFromWavePath(path);
+    return 0;
+}
+
+int WaveFileCommands::openBinary(const QString& path) {
+    // A file too short to hold its setup block is no wave file: reading it
+    // would leave a setting made of the block's old and new bytes.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() < DOCIO32_SETUP_BLOCK_SIZE)
+        return kFileReadError;
+    // Read into scratch, so that a file that fails at any step leaves the
+    // document and the setting as they were. A short file keeps the
+    // document's samples beyond its end, as reading in place would.
+    ScratchMemory scratch;
+    if (!scratch.get())
+        return kFileReadError;
+    W_CopyMemory(document_.current(), scratch.get(), 0, 0, WaveDocument::kMemorySamples);
+    std::array<uint8_t, DOCIO32_SETUP_BLOCK_SIZE> block{};
+    if (Read8832File(path.toUtf8().constData(), block.data(), scratch.get()) != 0)
+        return kFileReadError;
+    DeviceInfo decoded = setting_.info();
+    int32_t interfaceType = setting_.interfaceType();
+    if (DecodeSetupBlock(block.data(), &decoded, &interfaceType) != 0)
+        return kFileReadError;
+    if (!setting_.takeFromBlock(decoded, interfaceType))
+        return kFileReadError;
+    W_CopyMemory(scratch.get(), document_.current(), 0, 0, WaveDocument::kMemorySamples);
+    document_.resetUndo();
+    document_.setWaveLength(setting_.waveLength());
+    return 0;
+}
+
+int WaveFileCommands::openText(const QString& path) {
+    document_.backup();
+    return LoadWaveData(path.toUtf8().constData(), document_.current(), 0,
+                        static_cast<int32_t>(document_.WaveLength()));
+}
+
+int WaveFileCommands::save(const QString& path) {
+    // The setting's memory size as chosen now.
+    setting_.selectMemorySize(setting_.info().MemorySizeIndex);
+    const QByteArray file = path.toUtf8();
+    int32_t result = 0;
+    switch (WaveFileKindOf(path)) {
+    case WaveFileKind::Binary: {
+        std::array<uint8_t, DOCIO32_SETUP_BLOCK_SIZE> block{};
+        if (!setting_.encode(block.data()))
+            return kFileWriteError;
+        result = Save8832File(file.constData(), block.data(), document_.current());
+        break;
+    }
+    case WaveFileKind::Text:
+        result = SaveWaveData(file.constData(), document_.current(), 0,
+                              static_cast<int32_t>(document_.WaveLength()));
+        break;
+    case WaveFileKind::Unknown:
+        return kInvalidExtension;
+    }
+    if (result != 0)
+        return kFileWriteError;
+    names_.setFromWavePath(path);
+    return 0;
+}
+
+} // namespace zw

@@ -1,0 +1,135 @@
+// The program's entry: reads the command line, creates the settings store
+// and the language, runs the system initialisation (which ends the program
+// with its message when the model files, the memories or "USBTMC.ID" fail),
+// then shows the main window and runs it until it is closed.
+#include "CurrentSetting.h"
+#include "Language.h"
+#include "MainWindow.h"
+#include "MessageCatalog.h"
+#include "Messages.h"
+#include "QtMessageService.h"
+#include "SystemStartup.h"
+#include "UsbTmcTable.h"
+#include "WaveDocument.h"
+#include "clsRegistry.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <csignal>
+#include <optional>
+
+namespace {
+
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    std::optional<zw::Language> language;
+    QString waveFile;
+    QString error;
+};
+
+CommandLine parse(const QStringList& arguments) {
+    CommandLine c;
+    QStringList rest;
+    for (const QString& a : arguments) {
+        if (a == "--help" || a == "-h")
+            c.help = true;
+        else if (a == "--version")
+            c.version = true;
+        else if (a.startsWith("--lang=")) {
+            c.language = zw::LanguageFromName(QStringView(a).mid(7));
+            if (!c.language)
+                c.error = "unknown language \"" + a.mid(7) + "\" (use --lang=en or --lang=ja)";
+        } else
+            rest << a;
+    }
+    // The rest of the command line is one file name, blanks included.
+    c.waveFile = rest.join(' ');
+    return c;
+}
+
+void printUsage(QTextStream& out) {
+    out << "Usage: ZW4410 [--lang=en|ja] [wave file]\n"
+           "Arbitrary waveform editor.\n\n"
+           "  wave file     a .wdb or .txt wave file to open at start\n"
+           "  --lang=en|ja  English or Japanese for this run (otherwise English\n"
+           "                when the file 8832_Eng.Env is in the start-up folder)\n"
+           "  --version     show the version and exit\n"
+           "  --help        show this help and exit\n"
+           "The model files (*.SYS) and USBTMC.ID are read from the start-up folder.\n";
+}
+
+zw::StoredSetting storedSetting(zw::clsRegistry& registry) {
+    zw::StoredSetting s;
+    s.sysNo = registry.SettingNumber("Sysinfo", "sys_no");
+    s.gpibAddress = registry.SettingNumber("Sysinfo", "Gpib_Address");
+    s.memoryWidthNo = registry.SettingNumber("Sysinfo", "memory_width_no");
+    s.interfaceType = registry.GpibBoard();
+    s.serialNumber = registry.SerialNum();
+    return s;
+}
+
+void storeSetting(zw::clsRegistry& registry, const zw::StoredSetting& s) {
+    registry.SetSetting("Sysinfo", "sys_no", QString::number(s.sysNo));
+    registry.SetSetting("Sysinfo", "Gpib_Address", QString::number(s.gpibAddress));
+    registry.SetSetting("Sysinfo", "memory_width_no", QString::number(s.memoryWidthNo));
+    registry.SetSerialNum(s.serialNumber);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("ZW4410");
+    QApplication::setApplicationVersion(ZW_VERSION_TEXT);
+    // A save beyond a file size limit then fails with an error instead of
+    // ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    const CommandLine command = parse(app.arguments().mid(1));
+    QTextStream out(stdout);
+    if (!command.error.isEmpty()) {
+        QTextStream(stderr) << "ZW4410: " << command.error << "\n";
+        return 2;
+    }
+    if (command.help) {
+        printUsage(out);
+        return 0;
+    }
+    if (command.version) {
+        out << "ZW4410 " << ZW_VERSION_TEXT << "\n";
+        return 0;
+    }
+
+    const QString startDirectory = QDir::currentPath();
+    zw::clsRegistry registry;
+    const zw::Language language = command.language.value_or(zw::LanguageFromMarker(startDirectory));
+    const zw::MessageCatalog catalog(language);
+    zw::QtMessageService service;
+    zw::Messages messages(catalog, service);
+
+    zw::CurrentSetting setting;
+    zw::WaveDocument document;
+    zw::UsbTmcTable usbTable;
+    if (const auto failure = zw::InitialiseSystem(catalog, startDirectory, storedSetting(registry),
+                                                  setting, document, usbTable)) {
+        messages.show(failure->box);
+        return 1;
+    }
+
+    zw::EditorContext context{language,
+                              catalog,
+                              messages,
+                              registry,
+                              document,
+                              setting,
+                              QCoreApplication::applicationDirPath()};
+    zw::MainWindow window(context);
+    window.load(command.waveFile);
+    window.show();
+    const int result = app.exec();
+    storeSetting(registry, setting.stored());
+    return result;
+}

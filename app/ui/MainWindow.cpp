@@ -1,0 +1,1138 @@
+#include "MainWindow.h"
+
+#include "CurrentSetting.h"
+#include "DigitalLines.h"
+#include "Help.h"
+#include "MainWindowCaptions.h"
+#include "MessageCatalog.h"
+#include "Messages.h"
+#include "PlotCanvas.h"
+#include "QPainterSurface.h"
+#include "ReadoutFormat.h"
+#include "VersionDialog.h"
+#include "WaveDocument.h"
+#include "WaveFileCommands.h"
+#include "WaveFileNames.h"
+#include "clsRegistry.h"
+#include "sigcore32.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSessionManager>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <cmath>
+
+namespace zw {
+
+namespace {
+
+constexpr int kCautionInterfaceBusy = 226;
+constexpr int kCautionShutdown = 4;
+constexpr int kAskExit = 98;
+constexpr int kSyntaxError = 118;
+
+QString indexed(const char* name, int index) {
+    return QString("%1_%2").arg(name).arg(index);
+}
+
+QLineEdit* readoutBox(const QString& name, bool editable) {
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setReadOnly(!editable);
+    box->setAlignment(Qt::AlignRight);
+    box->setMinimumWidth(90);
+    box->setMaximumWidth(130);
+    return box;
+}
+
+QLabel* label(const QString& name) {
+    auto* l = new QLabel;
+    l->setObjectName(name);
+    return l;
+}
+
+QLabel* edgeLabel(const QString& name, Qt::Alignment align) {
+    auto* l = label(name);
+    l->setAlignment(align);
+    l->setMinimumWidth(70);
+    return l;
+}
+
+QString documentsFolder(const QString& fallback) {
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return docs.isEmpty() ? fallback : docs;
+}
+
+} // namespace
+
+MainWindow::MainWindow(EditorContext& context, QWidget* parent)
+    : QMainWindow(parent), ctx_(context), view_(context.document.WaveLength()) {
+    setObjectName("MainWindow");
+    buildMenus();
+    buildControls();
+    ApplyMainWindowCaptions(*this, ctx_.language);
+    applyFonts();
+    connectControls();
+    placeWindow();
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &MainWindow::commitDataRequest);
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::caption(const char* name) const {
+    return MainWindowCaption(name, ctx_.language);
+}
+
+ReadoutFormat MainWindow::readout() const {
+    return ReadoutFormat(ctx_.setting.info(), ctx_.document.WaveLength());
+}
+
+// ---------------------------------------------------------------------------
+// Construction
+
+void MainWindow::buildMenus() {
+    auto menu = [this](const char* name) {
+        QMenu* m = menuBar()->addMenu(QString());
+        m->setObjectName(name);
+        return m;
+    };
+    auto item = [this](QMenu* m, const char* name, auto slot, QKeySequence keys = {}) {
+        QAction* a = m->addAction(QString());
+        a->setObjectName(name);
+        if (!keys.isEmpty())
+            a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    auto unavailable = [](QMenu* m, const char* name) {
+        // Windows of later parts of the editor; shown, not yet usable.
+        QAction* a = m->addAction(QString());
+        a->setObjectName(name);
+        a->setEnabled(false);
+        return a;
+    };
+
+    QMenu* file = menu("Menu_File");
+    item(file, "Menu_FileNew", &MainWindow::Menu_FileNew_Click, QKeySequence::New);
+    item(file, "Menu_FileOpen", &MainWindow::Menu_FileOpen_Click, QKeySequence::Open);
+    item(file, "Menu_FileSave", &MainWindow::Menu_FileSave_Click, QKeySequence::Save);
+    item(file, "Menu_FileSaveAs", [this] { saveAs(true); });
+    item(file, "Menu_FileSaveAs2", [this] { saveAs(false); });
+    file->addSeparator();
+    unavailable(file, "Menu_FileImport");
+    unavailable(file, "Menu_Print");
+    file->addSeparator();
+    item(file, "Menu_Exit", [this] { close(); });
+
+    QMenu* edit = menu("Menu_Edit");
+    Menu_Undo = item(edit, "Menu_Undo", &MainWindow::Menu_Undo_Click, QKeySequence::Undo);
+    edit->addSeparator();
+    Menu_Cut = item(edit, "Menu_Cut", &MainWindow::Menu_Cut_Click, QKeySequence::Cut);
+    Menu_Copy = item(edit, "Menu_Copy", &MainWindow::Menu_Copy_Click, QKeySequence::Copy);
+    Menu_Paste = item(edit, "Menu_Paste", &MainWindow::Menu_Paste_Click, QKeySequence::Paste);
+    Menu_Delete = item(edit, "Menu_Delete", &MainWindow::Menu_Delete_Click, QKeySequence::Delete);
+    // The shortcuts reach the window from every control; Txt_Pattern's own
+    // editing is done by these same commands.
+    for (QAction* a : {Menu_Undo, Menu_Cut, Menu_Copy, Menu_Paste, Menu_Delete})
+        a->setShortcutContext(Qt::WindowShortcut);
+
+    QMenu* tools = menu("Menu_Tools");
+    unavailable(tools, "Menu_Create");
+    Menu_Spline = unavailable(tools, "Menu_Spline");
+    unavailable(tools, "Menu_Compute");
+    unavailable(tools, "Menu_Compress");
+
+    QMenu* set = menu("Menu_Set");
+    unavailable(set, "Menu_System");
+    Menu_Grid = item(set, "Menu_Grid", [this] { Draw_Wave(); });
+    Menu_Grid->setCheckable(true);
+
+    QMenu* help = menu("Menu_MHelp");
+    item(help, "Menu_Version", &MainWindow::Menu_Version_Click);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
+}
+
+void MainWindow::buildControls() {
+    auto* central = new QWidget;
+    central->setObjectName("Panel_Main");
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(6, 6, 6, 6);
+    outer->setSpacing(6);
+
+    // Analog frame: the plot with its vertical scroll bar and edge labels.
+    Frm_Wave = new QGroupBox;
+    Frm_Wave->setObjectName("Frm_Wave");
+    {
+        auto* grid = new QGridLayout(Frm_Wave);
+        grid->setContentsMargins(4, 4, 4, 4);
+        grid->setSpacing(2);
+        Pict_Wave = new PlotCanvas("Pict_Wave");
+        VScroll = new QScrollBar(Qt::Vertical);
+        VScroll->setObjectName("VScroll");
+        HScroll[0] = new QScrollBar(Qt::Horizontal);
+        HScroll[0]->setObjectName(indexed("HScroll", 0));
+        Label_YTop = edgeLabel("Label_YTop", Qt::AlignRight | Qt::AlignTop);
+        Label_YMiddle = edgeLabel("Label_YMiddle", Qt::AlignRight | Qt::AlignVCenter);
+        Label_YBottom = edgeLabel("Label_YBottom", Qt::AlignRight | Qt::AlignBottom);
+        auto* yLabels = new QVBoxLayout;
+        yLabels->addWidget(Label_YTop);
+        yLabels->addStretch(1);
+        yLabels->addWidget(Label_YMiddle);
+        yLabels->addStretch(1);
+        yLabels->addWidget(Label_YBottom);
+        Label_XLeft[0] = edgeLabel(indexed("Label_XLeft", 0), Qt::AlignLeft);
+        Label_XRight[0] = edgeLabel(indexed("Label_XRight", 0), Qt::AlignRight);
+        auto* xLabels = new QHBoxLayout;
+        xLabels->addWidget(Label_XLeft[0]);
+        xLabels->addStretch(1);
+        xLabels->addWidget(Label_XRight[0]);
+        grid->addLayout(yLabels, 0, 0);
+        grid->addWidget(Pict_Wave, 0, 1);
+        grid->addWidget(VScroll, 0, 2);
+        grid->addWidget(HScroll[0], 1, 1);
+        grid->addLayout(xLabels, 2, 1);
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(0, 1);
+    }
+
+    // Digital frame: the 16 lines, their scroll bar and the pattern tools.
+    Frm_Digital = new QGroupBox;
+    Frm_Digital->setObjectName("Frm_Digital");
+    {
+        auto* grid = new QGridLayout(Frm_Digital);
+        grid->setContentsMargins(4, 4, 4, 4);
+        grid->setSpacing(2);
+        auto* lineNames = new QVBoxLayout;
+        lineNames->setSpacing(0);
+        lineNames->addStretch(1);
+        for (int line = 0; line < kDigitalLineCount; ++line) {
+            auto* l = label(indexed("Label_Line", line));
+            l->setText(QString("D%1").arg(15 - line));
+            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            lineNames->addWidget(l, 3);
+        }
+        Pict_Digital = new PlotCanvas("Pict_Digital");
+        Pict_Digital->setCursor(Qt::PointingHandCursor);
+        HScroll[1] = new QScrollBar(Qt::Horizontal);
+        HScroll[1]->setObjectName(indexed("HScroll", 1));
+        Label_XLeft[1] = edgeLabel(indexed("Label_XLeft", 1), Qt::AlignLeft);
+        Label_XRight[1] = edgeLabel(indexed("Label_XRight", 1), Qt::AlignRight);
+        auto* xLabels = new QHBoxLayout;
+        xLabels->addWidget(Label_XLeft[1]);
+        xLabels->addStretch(1);
+        xLabels->addWidget(Label_XRight[1]);
+        auto* patterns = new QHBoxLayout;
+        for (int i = 0; i < 4; ++i) {
+            Btn_Pattern[i] = new QPushButton;
+            Btn_Pattern[i]->setObjectName(indexed("Btn_Pattern", i));
+            if (i < 3)
+                patterns->addWidget(Btn_Pattern[i]);
+        }
+        Txt_Pattern = new QLineEdit;
+        Txt_Pattern->setObjectName("Txt_Pattern");
+        patterns->addSpacing(12);
+        patterns->addWidget(Txt_Pattern, 1);
+        patterns->addWidget(Btn_Pattern[3]);
+        Comb_XZoom[1] = new QComboBox;
+        Comb_XZoom[1]->setObjectName(indexed("Comb_XZoom", 1));
+        auto* zoom = label("Label_Zoom_X2");
+        zoom->setText("1:n");
+        patterns->addSpacing(12);
+        patterns->addWidget(Comb_XZoom[1]);
+        grid->addLayout(lineNames, 0, 0);
+        grid->addWidget(Pict_Digital, 0, 1);
+        grid->addWidget(HScroll[1], 1, 1);
+        grid->addLayout(xLabels, 2, 1);
+        grid->addLayout(patterns, 3, 0, 1, 2);
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(0, 1);
+        delete zoom;
+    }
+
+    // The control panel under the plot.
+    auto* panel = new QHBoxLayout;
+    panel->setSpacing(10);
+
+    auto* tools = new QGroupBox;
+    tools->setObjectName("Frm_Tools");
+    {
+        auto* g = new QGridLayout(tools);
+        for (int i = 0; i < 4; ++i) {
+            Opt_DlgSel[i] = new QPushButton;
+            Opt_DlgSel[i]->setObjectName(indexed("Opt_DlgSel", i));
+            Opt_DlgSel[i]->setCheckable(true);
+            // The tool windows are later parts of the editor.
+            Opt_DlgSel[i]->setEnabled(false);
+            g->addWidget(Opt_DlgSel[i], i / 2, i % 2);
+        }
+    }
+
+    auto* display = new QGroupBox;
+    display->setObjectName("Frm_Display");
+    {
+        auto* g = new QGridLayout(display);
+        for (int i = 0; i < 2; ++i) {
+            Opt_DspSel[i] = new QRadioButton;
+            Opt_DspSel[i]->setObjectName(indexed("Opt_DspSel", i));
+            g->addWidget(Opt_DspSel[i], 0, i);
+        }
+        auto* zoomLabel = label("Label_Zoom");
+        auto* zoomX = label("Label_Zoom_X");
+        auto* zoomY = label("Label_Zoom_Y");
+        Comb_XZoom[0] = new QComboBox;
+        Comb_XZoom[0]->setObjectName(indexed("Comb_XZoom", 0));
+        Comb_YZoom = new QComboBox;
+        Comb_YZoom->setObjectName("Comb_YZoom");
+        zoomX->setBuddy(Comb_XZoom[0]);
+        zoomY->setBuddy(Comb_YZoom);
+        g->addWidget(zoomLabel, 1, 0, 1, 2);
+        g->addWidget(zoomX, 2, 0);
+        g->addWidget(Comb_XZoom[0], 2, 1);
+        g->addWidget(zoomY, 3, 0);
+        g->addWidget(Comb_YZoom, 3, 1);
+    }
+
+    auto* markers = new QGroupBox;
+    markers->setObjectName("Frm_Marker");
+    {
+        auto* g = new QGridLayout(markers);
+        Txt_Start_X = readoutBox("Txt_Start_X", true);
+        Txt_Start_Y = readoutBox("Txt_Start_Y", false);
+        Txt_End_X = readoutBox("Txt_End_X", true);
+        Txt_End_Y = readoutBox("Txt_End_Y", false);
+        Txt_Scope = readoutBox("Txt_Scope", true);
+        auto* ax = label("Label_MarkA_X");
+        auto* ay = label("Label_MarkA_Y");
+        auto* bx = label("Label_MarkB_X");
+        auto* by = label("Label_MarkB_Y");
+        auto* dx = label("Label_Scope_AB");
+        ax->setBuddy(Txt_Start_X);
+        bx->setBuddy(Txt_End_X);
+        dx->setBuddy(Txt_Scope);
+        g->addWidget(ax, 0, 0);
+        g->addWidget(Txt_Start_X, 0, 1);
+        g->addWidget(ay, 0, 2);
+        g->addWidget(Txt_Start_Y, 0, 3);
+        g->addWidget(bx, 1, 0);
+        g->addWidget(Txt_End_X, 1, 1);
+        g->addWidget(by, 1, 2);
+        g->addWidget(Txt_End_Y, 1, 3);
+        g->addWidget(dx, 2, 0);
+        g->addWidget(Txt_Scope, 2, 1);
+        auto* modes = new QHBoxLayout;
+        for (int i = 0; i < 2; ++i) {
+            Opt_Scope[i] = new QRadioButton;
+            Opt_Scope[i]->setObjectName(indexed("Opt_Scope", i));
+            modes->addWidget(Opt_Scope[i]);
+        }
+        g->addLayout(modes, 2, 2, 1, 2);
+    }
+
+    auto* mouse = new QGroupBox;
+    mouse->setObjectName("Frm_Mouse");
+    {
+        auto* g = new QGridLayout(mouse);
+        g->addWidget(label("Label_Mouse_Point"), 0, 0, 1, 2);
+        for (int i = 0; i < 2; ++i)
+            Txt_Cur_X[i] = readoutBox(indexed("Txt_Cur_X", i), false);
+        Txt_Cur_Y = readoutBox("Txt_Cur_Y", false);
+        auto* xl = label("Label_Cur_X");
+        xl->setText("X");
+        auto* yl = label("Label_Cur_Y");
+        yl->setText("Y");
+        g->addWidget(xl, 1, 0);
+        g->addWidget(Txt_Cur_X[0], 1, 1);
+        g->addWidget(Txt_Cur_X[1], 1, 1);
+        g->addWidget(yl, 2, 0);
+        g->addWidget(Txt_Cur_Y, 2, 1);
+        Txt_Cur_X[1]->hide(); // the digital display's read-out takes its place
+    }
+
+    panel->addWidget(tools);
+    panel->addWidget(display);
+    panel->addWidget(markers);
+    panel->addWidget(mouse);
+    panel->addStretch(1);
+
+    outer->addWidget(Frm_Wave, 1);
+    outer->addWidget(Frm_Digital, 1);
+    outer->addLayout(panel);
+    setCentralWidget(central);
+
+    for (const char* z : {"1:1", "1:2", "1:4", "1:8", "1:16", "1:32", "1:64", "1:128"})
+        for (QComboBox* c : Comb_XZoom)
+            c->addItem(z);
+    for (int i = 0; i < kYZoomCount; ++i)
+        Comb_YZoom->addItem(QString("1:%1").arg(1 << i));
+    resize(1180, 760);
+}
+
+void MainWindow::applyFonts() {
+    QFont font(DisplayFontName(ctx_.language), kDisplayFontSize);
+    font.setBold(false);
+    setFont(font);
+    menuBar()->setFont(font);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setFont(font);
+}
+
+void MainWindow::placeWindow() {
+    const int top = ctx_.registry.FormTop(objectName()) / kTwipsPerPixel;
+    const int left = ctx_.registry.FormLeft(objectName()) / kTwipsPerPixel;
+    move(left, top);
+    normalPosition_ = QPoint(left, top);
+}
+
+void MainWindow::connectControls() {
+    Pict_Wave->onRedrawNeeded = [this] { Draw_Wave(); };
+    Pict_Digital->onRedrawNeeded = [this] { Draw_Wave(); };
+    connect(Pict_Wave, &PlotCanvas::mouseMoved, this, &MainWindow::waveMouseMove);
+    connect(Pict_Wave, &PlotCanvas::mousePressed, this, &MainWindow::waveMousePress);
+    connect(Pict_Wave, &PlotCanvas::mouseReleased, this, &MainWindow::waveMouseRelease);
+    connect(Pict_Digital, &PlotCanvas::mousePressed, this, &MainWindow::digitalMousePress);
+    connect(Pict_Digital, &PlotCanvas::mouseMoved, this, &MainWindow::digitalMouseMove);
+    connect(Pict_Digital, &PlotCanvas::mouseReleased, this, &MainWindow::digitalMouseRelease);
+
+    for (int i = 0; i < 2; ++i) {
+        connect(Comb_XZoom[i], &QComboBox::currentIndexChanged, this, [this, i](int index) {
+            if (loading_)
+                return;
+            const QSignalBlocker block(Comb_XZoom[1 - i]);
+            Comb_XZoom[1 - i]->setCurrentIndex(index);
+            Comb_XZoom_Click(index);
+        });
+        connect(HScroll[i], &QScrollBar::valueChanged, this, [this, i] { Hrizontal_Scroll(i); });
+        connect(Opt_DspSel[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                selectDisplay(i);
+        });
+        connect(Opt_Scope[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                markerMode_ = i == 0 ? MarkerMode::Independent : MarkerMode::Tracking;
+        });
+    }
+    connect(Comb_YZoom, &QComboBox::currentIndexChanged, this, [this] {
+        if (!loading_)
+            Comb_YZoom_Click();
+    });
+    connect(VScroll, &QScrollBar::valueChanged, this, &MainWindow::Vertical_Scroll);
+    connect(Txt_Start_X, &QLineEdit::editingFinished, this, &MainWindow::commitStartX);
+    connect(Txt_End_X, &QLineEdit::editingFinished, this, &MainWindow::commitEndX);
+    connect(Txt_Scope, &QLineEdit::editingFinished, this, &MainWindow::commitScope);
+    for (int i = 0; i < 4; ++i)
+        connect(Btn_Pattern[i], &QPushButton::clicked, this, [this, i] { Btn_Pattern_Click(i); });
+    // Enter in the pattern box runs the typed pattern.
+    connect(Txt_Pattern, &QLineEdit::returnPressed, this, [this] { Btn_Pattern_Click(3); });
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+void MainWindow::load(const QString& commandLineFile) {
+    loading_ = true;
+    WaveDocument& doc = ctx_.document;
+    if (!commandLineFile.isEmpty()) {
+        const int result = WaveFileCommands(doc, ctx_.setting, names_).open(commandLineFile);
+        if (result != 0)
+            ctx_.messages.ShowErrorCode(result);
+    }
+    refreshTitle();
+    view_.reset(doc.WaveLength());
+    doc.setMarkersOfBoth(MarkerRecord{0, static_cast<double>(doc.WaveLength())});
+    setToolMode(5);
+    doc.resetUndo();
+    refreshUndoMenu();
+    Opt_Scope[0]->setChecked(true);
+    Frm_Wave->hide();
+    Frm_Digital->hide();
+    Opt_DspSel[0]->setChecked(true);
+    selectDisplay(0);
+    Comb_XZoom[0]->setCurrentIndex(0);
+    Comb_XZoom[1]->setCurrentIndex(0);
+    Comb_YZoom->setCurrentIndex(0);
+    syncScrollBars();
+    if (names_.untitled())
+        doc.clearDocument();
+    loading_ = false;
+    SetText_MarkA();
+    SetText_MarkB();
+    markDistance_ = doc.markers().MarkB - doc.markers().MarkA;
+    refreshEdgeLabels();
+    Draw_Wave();
+}
+
+void MainWindow::refreshTitle() {
+    setWindowTitle(MainWindowTitle(names_));
+}
+
+void MainWindow::setToolMode(int mode) {
+    toolMode_ = mode;
+    for (int i = 0; i < 4; ++i)
+        Opt_DlgSel[i]->setChecked(i == mode);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+PlotCanvas* MainWindow::visibleCanvas() const {
+    return Opt_DspSel[1]->isChecked() ? Pict_Digital : Pict_Wave;
+}
+
+std::pair<long, long> MainWindow::markerColumns() const {
+    const PlotCanvas* canvas = visibleCanvas();
+    const MarkerRecord& m = ctx_.document.markers();
+    return {view_.sampleToColumn(m.MarkA, canvas->plotWidth()),
+            view_.sampleToColumn(m.MarkB, canvas->plotWidth())};
+}
+
+void MainWindow::Draw_Wave() {
+    if (!ctx_.document.allocated())
+        return;
+    if (Opt_DspSel[1]->isChecked())
+        drawDigital();
+    else
+        drawAnalog();
+    skipClearOnce_ = false;
+}
+
+void MainWindow::drawAnalog() {
+    QImage& frame = Pict_Wave->frame();
+    const int w = frame.width();
+    const int h = frame.height();
+    {
+        QPainter painter(&frame);
+        if (!skipClearOnce_)
+            painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
+        if (Menu_Grid->isChecked())
+            Draw_Grid_Wave(painter, w, h);
+        QPainterSurface surface(painter, kTraceColour);
+        W_DrawWave2(surface.get(), ctx_.document.current(), static_cast<double>(view_.ViewLeft()),
+                    static_cast<double>(view_.ViewTop()),
+                    static_cast<double>(view_.ViewRight() - view_.ViewLeft()),
+                    static_cast<double>(view_.ViewBottom() - view_.ViewTop()), w, h);
+    }
+    if (!skipClearOnce_)
+        Draw_Marker(frame);
+    Pict_Wave->update();
+}
+
+void MainWindow::drawDigital() {
+    QImage& frame = Pict_Digital->frame();
+    const int w = frame.width();
+    const int h = frame.height();
+    {
+        QPainter painter(&frame);
+        if (!skipClearOnce_)
+            painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
+        QPainterSurface surface(painter, kTraceColour);
+        const MarkerRecord& m = ctx_.document.markers();
+        W_DrawDigitalPattern(surface.get(), ctx_.document.current(),
+                             static_cast<double>(view_.ViewLeft()),
+                             static_cast<double>(view_.ViewRight() - view_.ViewLeft()), 0xFFFF,
+                             MirrorLineMask(lineMask_), m.MarkA, m.MarkB, w, h, kTraceColour,
+                             ZW_RGB(128, 128, 128), ZW_RGB(220, 0, 0), ZW_RGB(220, 120, 120));
+    }
+    if (!skipClearOnce_)
+        Draw_Marker(frame);
+    Pict_Digital->update();
+}
+
+void MainWindow::Draw_Grid_Wave(QPainter& painter, int w, int h) {
+    // Ten columns and eight rows in the grid colour; with an even count the
+    // centre line is drawn in the centre colour.
+    constexpr int xCount = 10;
+    constexpr int yCount = 8;
+    painter.save();
+    painter.setPen(QPen(ColorFromRgb(kGridColour), 1, Qt::DotLine));
+    for (int i = 1; i < xCount; ++i) {
+        const int x = static_cast<int>(std::lround(static_cast<double>(w) * i / xCount));
+        painter.drawLine(x, 0, x, h - 1);
+    }
+    for (int i = 1; i < yCount; ++i) {
+        const int y = static_cast<int>(std::lround(static_cast<double>(h) * i / yCount));
+        painter.drawLine(0, y, w - 1, y);
+    }
+    painter.setPen(QPen(ColorFromRgb(kGridColour), 1, Qt::SolidLine));
+    painter.drawLine(w / 2, 0, w / 2, h - 1);
+    painter.drawLine(0, h / 2, w - 1, h / 2);
+    painter.restore();
+}
+
+void MainWindow::xorMarkerAt(QImage& frame, long column, bool isB) {
+    // Invert mode: the XOR colour turns the background into the marker
+    // colour, and drawing the same marker again restores what was there.
+    const uint32_t xorRgb = kPlotBackground ^ kTraceColour;
+    QPainter painter(&frame);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    {
+        QPainterSurface surface(painter, xorRgb);
+        ZwSurface* s = surface.get();
+        const int32_t x = static_cast<int32_t>(column);
+        s->move_to(s->ctx, x, 0);
+        s->line_to(s->ctx, x, frame.height());
+    }
+    const int left = isB ? static_cast<int>(column) + 1 : static_cast<int>(column) - 10;
+    painter.fillRect(QRect(left, 0, 10, 10), ColorFromRgb(xorRgb));
+}
+
+void MainWindow::Draw_Marker(QImage& frame) {
+    const auto [colA, colB] = markerColumns();
+    xorMarkerAt(frame, colA, false);
+    xorMarkerAt(frame, colB, true);
+}
+
+void MainWindow::Move_Marker(long oldColA, long oldColB) {
+    const auto [colA, colB] = markerColumns();
+    PlotCanvas* canvas = visibleCanvas();
+    QImage& frame = canvas->frame();
+    if (colA != oldColA) {
+        xorMarkerAt(frame, oldColA, false);
+        xorMarkerAt(frame, colA, false);
+    }
+    if (colB != oldColB) {
+        xorMarkerAt(frame, oldColB, true);
+        xorMarkerAt(frame, colB, true);
+    }
+    canvas->update();
+}
+
+// ---------------------------------------------------------------------------
+// Read-outs and view
+
+void MainWindow::SetText_MarkA() {
+    const ReadoutFormat f = readout();
+    const MarkerRecord& m = ctx_.document.markers();
+    Txt_Scope->setText(f.xDistance(m.MarkB - m.MarkA));
+    Txt_Start_Y->setText(f.yValue(W_GetWaveData(ctx_.document.current(), m.MarkA,
+                                                static_cast<double>(ctx_.document.WaveLength()))));
+    Txt_Start_X->setText(f.xPosition(m.MarkA));
+}
+
+void MainWindow::SetText_MarkB() {
+    const ReadoutFormat f = readout();
+    const MarkerRecord& m = ctx_.document.markers();
+    Txt_Scope->setText(f.xDistance(m.MarkB - m.MarkA));
+    Txt_End_Y->setText(f.yValue(W_GetWaveData(ctx_.document.current(), m.MarkB,
+                                              static_cast<double>(ctx_.document.WaveLength()))));
+    Txt_End_X->setText(f.xPosition(m.MarkB));
+}
+
+void MainWindow::refreshEdgeLabels() {
+    const ReadoutFormat f = readout();
+    const QString ux = f.unitTextX();
+    const QString uy = f.unitTextY();
+    for (int i = 0; i < 2; ++i) {
+        Label_XLeft[i]->setText(f.xPosition(static_cast<double>(view_.ViewLeft())).trimmed() + " " +
+                                ux);
+        Label_XRight[i]->setText(f.xPosition(static_cast<double>(view_.ViewRight())).trimmed() +
+                                 " " + ux);
+    }
+    auto y = [&](long code) {
+        return (f.yValue(static_cast<double>(code)).trimmed() + " " + uy).trimmed();
+    };
+    Label_YTop->setText(y(view_.topCode()));
+    Label_YMiddle->setText(y(view_.middleCode()));
+    Label_YBottom->setText(y(view_.bottomCode()));
+}
+
+void MainWindow::syncScrollBars() {
+    auto apply = [](QScrollBar* bar, const ScrollBarState& s) {
+        const QSignalBlocker block(bar);
+        bar->setRange(s.minimum, s.maximum);
+        bar->setSingleStep(s.singleStep);
+        bar->setPageStep(s.pageStep);
+        bar->setValue(s.value);
+        bar->setEnabled(s.enabled);
+    };
+    apply(HScroll[0], view_.hscroll());
+    apply(HScroll[1], view_.hscroll());
+    apply(VScroll, view_.vscroll());
+}
+
+void MainWindow::Comb_XZoom_Click(int index) {
+    view_.setXZoomIndex(index);
+    syncScrollBars();
+    refreshEdgeLabels();
+    Draw_Wave();
+}
+
+void MainWindow::Comb_YZoom_Click() {
+    view_.setYZoomIndex(Comb_YZoom->currentIndex());
+    syncScrollBars();
+    refreshEdgeLabels();
+    Draw_Wave();
+}
+
+void MainWindow::Hrizontal_Scroll(int index) {
+    if (!view_.horizontalScroll(HScroll[index]->value()))
+        return;
+    syncScrollBars();
+    refreshEdgeLabels();
+    Draw_Wave();
+}
+
+void MainWindow::Vertical_Scroll() {
+    view_.verticalScroll(VScroll->value());
+    refreshEdgeLabels();
+    Draw_Wave();
+}
+
+void MainWindow::selectDisplay(int index) {
+    Frm_Digital->setVisible(index == 1);
+    Frm_Wave->setVisible(index == 0);
+    Txt_Cur_X[0]->setVisible(index == 0);
+    Txt_Cur_X[1]->setVisible(index == 1);
+    Txt_Cur_Y->setEnabled(index == 0);
+    // Interpolation works on the analog plot only (its window is still to
+    // come, so its controls stay disabled for now).
+    Menu_Spline->setEnabled(false);
+    Opt_DlgSel[2]->setEnabled(false);
+    if (!loading_)
+        Draw_Wave();
+}
+
+// ---------------------------------------------------------------------------
+// Mouse on the analog plot
+
+void MainWindow::showMousePosition(double x, double y, int w, int h, bool showY) {
+    if (x < 0 || y < 0 || x > w || y > h)
+        return;
+    const ReadoutFormat f = readout();
+    const QString sx = f.xPosition(view_.columnToSample(x, w));
+    Txt_Cur_X[0]->setText(sx);
+    Txt_Cur_X[1]->setText(sx);
+    if (showY)
+        Txt_Cur_Y->setText(f.yValue(view_.rowToCode(y, h)));
+}
+
+void MainWindow::waveMouseMove(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    const int w = Pict_Wave->plotWidth();
+    const int h = Pict_Wave->plotHeight();
+    showMousePosition(pos.x(), pos.y(), w, h, true);
+    const long x = static_cast<long>(std::floor(pos.x()));
+    const long y = static_cast<long>(std::floor(pos.y()));
+    if (!draggingMarker_) {
+        const auto [colA, colB] = markerColumns();
+        dragTarget_ = MarkerUnderMouse(x, y, colA, colB);
+        if (dragTarget_)
+            Pict_Wave->setCursor(Qt::SizeHorCursor);
+        else
+            Pict_Wave->setCursor(toolMode_ == 2 ? Qt::CrossCursor : Qt::ArrowCursor);
+        return;
+    }
+    if (pos.x() < 0 || pos.y() < 0 || pos.x() > w || pos.y() > h || !dragTarget_)
+        return;
+    const double p = view_.columnToWholeSample(pos.x(), w);
+    const auto [oldA, oldB] = markerColumns();
+    MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
+                      ctx_.document.WaveLength());
+    const MarkerChange change = *dragTarget_ == MarkerId::A ? rules.dragA(p) : rules.dragB(p);
+    applyMarkerChange(change, oldA, oldB);
+}
+
+void MainWindow::applyMarkerChange(const MarkerChange& change, long oldColA, long oldColB) {
+    if (!change.accepted)
+        return;
+    if (change.refreshA)
+        SetText_MarkA();
+    if (change.refreshB)
+        SetText_MarkB();
+    if (change.distanceChanged)
+        Txt_Scope->setText(readout().xDistance(markDistance_));
+    Move_Marker(oldColA, oldColB);
+}
+
+void MainWindow::waveMousePress(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier) &&
+        dragTarget_)
+        draggingMarker_ = true;
+}
+
+void MainWindow::waveMouseRelease(QMouseEvent*) {
+    if (!draggingMarker_)
+        return;
+    draggingMarker_ = false;
+    Draw_Wave();
+    Pict_Wave->setCursor(Qt::ArrowCursor);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse on the digital view: click selects a line, drag copies one onto
+// another over the marked stretch.
+
+void MainWindow::digitalMousePress(QMouseEvent* event) {
+    draggedLine_.reset();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const auto [colA, colB] = markerColumns();
+    const QPointF pos = event->position();
+    if (!WithinMarkedColumns(static_cast<long>(std::floor(pos.x())), colA, colB))
+        return;
+    draggedLine_ = DigitalLineAt(pos.y(), Pict_Digital->plotHeight());
+}
+
+void MainWindow::digitalMouseMove(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    showMousePosition(pos.x(), pos.y(), Pict_Digital->plotWidth(), Pict_Digital->plotHeight(),
+                      false);
+    if (draggedLine_)
+        Pict_Digital->setCursor(Qt::DragCopyCursor);
+}
+
+void MainWindow::digitalMouseRelease(QMouseEvent* event) {
+    Pict_Digital->setCursor(Qt::PointingHandCursor);
+    if (!draggedLine_)
+        return;
+    const int from = *draggedLine_;
+    draggedLine_.reset();
+    const std::optional<int> to = DigitalLineAt(event->position().y(), Pict_Digital->plotHeight());
+    if (!to)
+        return;
+    if (*to == from) {
+        lineMask_ ^= int32_t{1} << from;
+        Draw_Wave();
+        return;
+    }
+    ctx_.document.copyDigitalLine(CodeBitOfLine(from), CodeBitOfLine(*to));
+    refreshUndoMenu();
+    afterSamplesChanged();
+}
+
+// ---------------------------------------------------------------------------
+// Typed marker positions
+
+void MainWindow::commitStartX() {
+    const std::optional<double> v = readout().readX(Txt_Start_X->text());
+    MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
+                      ctx_.document.WaveLength());
+    if (!v || !rules.typeStart(*v).accepted) {
+        SetText_MarkA();
+        return;
+    }
+    SetText_MarkA();
+    SetText_MarkB();
+    Draw_Wave();
+}
+
+void MainWindow::commitEndX() {
+    const std::optional<double> v = readout().readX(Txt_End_X->text());
+    MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
+                      ctx_.document.WaveLength());
+    if (!v || !rules.typeEnd(*v).accepted) {
+        SetText_MarkB();
+        return;
+    }
+    SetText_MarkA();
+    SetText_MarkB();
+    Draw_Wave();
+}
+
+void MainWindow::commitScope() {
+    const std::optional<double> d = readout().readX(Txt_Scope->text());
+    if (!d) {
+        SetText_MarkB();
+        return;
+    }
+    MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
+                      ctx_.document.WaveLength());
+    rules.typeDistance(*d);
+    SetText_MarkB();
+    Draw_Wave();
+}
+
+// ---------------------------------------------------------------------------
+// Edit menu and undo
+
+bool MainWindow::patternHasFocus() const {
+    return QApplication::focusWidget() == Txt_Pattern;
+}
+
+void MainWindow::refreshUndoMenu() {
+    Menu_Undo->setText(UndoCaption(ctx_.document.UndoArmed(), ctx_.language));
+    Menu_Undo->setEnabled(!ctx_.document.UndoMenuOff());
+}
+
+void MainWindow::undoBackup() {
+    ctx_.document.backup();
+    refreshUndoMenu();
+}
+
+void MainWindow::undoReset() {
+    ctx_.document.resetUndo();
+    refreshUndoMenu();
+}
+
+void MainWindow::afterSamplesChanged() {
+    SetText_MarkA();
+    SetText_MarkB();
+    Draw_Wave();
+}
+
+void MainWindow::Menu_Undo_Click() {
+    if (ctx_.document.UndoMenuOff())
+        return;
+    ctx_.document.toggleUndo();
+    refreshUndoMenu();
+    const MarkerRecord& m = ctx_.document.markers();
+    markDistance_ = m.MarkB - m.MarkA;
+    SetText_MarkA();
+    SetText_MarkB();
+    Draw_Wave();
+}
+
+void MainWindow::Menu_Copy_Click() {
+    if (patternHasFocus()) {
+        Txt_Pattern->copy();
+        return;
+    }
+    const int32_t result = ctx_.document.copyMarked(clipboard_.get());
+    refreshUndoMenu();
+    if (result > 0)
+        ctx_.messages.ShowErrorCode(result);
+}
+
+void MainWindow::Menu_Cut_Click() {
+    if (patternHasFocus()) {
+        Txt_Pattern->cut();
+        return;
+    }
+    const int32_t result = ctx_.document.cutMarked(clipboard_.get());
+    refreshUndoMenu();
+    if (result > 0) {
+        ctx_.messages.ShowErrorCode(result);
+        return;
+    }
+    markDistance_ = 0;
+    afterSamplesChanged();
+}
+
+void MainWindow::Menu_Delete_Click() {
+    if (patternHasFocus()) {
+        Txt_Pattern->del();
+        return;
+    }
+    ctx_.document.deleteMarked();
+    refreshUndoMenu();
+    markDistance_ = 0;
+    afterSamplesChanged();
+}
+
+void MainWindow::Menu_Paste_Click() {
+    if (patternHasFocus()) {
+        Txt_Pattern->paste();
+        return;
+    }
+    const int32_t result = ctx_.document.pasteMarked(clipboard_.get());
+    refreshUndoMenu();
+    if (result > 0) {
+        ctx_.messages.ShowErrorCode(result);
+        return;
+    }
+    const MarkerRecord& m = ctx_.document.markers();
+    markDistance_ = m.MarkB - m.MarkA;
+    afterSamplesChanged();
+}
+
+void MainWindow::Btn_Pattern_Click(int index) {
+    const MarkerRecord& m = ctx_.document.markers();
+    if (m.MarkB - m.MarkA == 0)
+        return;
+    std::string text;
+    if (index < 3) {
+        if (lineMask_ == 0)
+            return;
+        text = FixedPatternText(index, lineMask_);
+    } else {
+        text = Txt_Pattern->text().toStdString();
+    }
+    const int32_t result = ctx_.document.applyDigitalPattern(text);
+    refreshUndoMenu();
+    if (result == 0) {
+        afterSamplesChanged();
+        return;
+    }
+    ctx_.messages.ShowErrorCode(result >= 110 && result <= 118 ? result : kSyntaxError);
+    // An error found while running leaves the samples written so far.
+    afterSamplesChanged();
+}
+
+// ---------------------------------------------------------------------------
+// File menu
+
+void MainWindow::Menu_FileNew_Click() {
+    const QString program = QCoreApplication::applicationFilePath();
+    QProcess::startDetached(program, {}, ctx_.programFolder);
+}
+
+void MainWindow::openWaveFile(const QString& path) {
+    const int result = WaveFileCommands(ctx_.document, ctx_.setting, names_).open(path);
+    if (result != 0)
+        ctx_.messages.ShowErrorCode(result);
+    refreshTitle();
+    refreshUndoMenu();
+    resetViewAfterOpen();
+}
+
+void MainWindow::resetViewAfterOpen() {
+    WaveDocument& doc = ctx_.document;
+    view_.reset(doc.WaveLength());
+    loading_ = true;
+    for (QComboBox* c : Comb_XZoom)
+        c->setCurrentIndex(0);
+    Comb_YZoom->setCurrentIndex(0);
+    loading_ = false;
+    syncScrollBars();
+    MarkerRecord& m = doc.markers();
+    m.MarkA = std::min(m.MarkA, static_cast<double>(doc.WaveLength()));
+    m.MarkB = std::min(m.MarkB, static_cast<double>(doc.WaveLength()));
+    markDistance_ = m.MarkB - m.MarkA;
+    SetText_MarkA();
+    SetText_MarkB();
+    refreshEdgeLabels();
+    Draw_Wave();
+}
+
+void MainWindow::Menu_FileOpen_Click() {
+    const FileDialogProposal p =
+        OpenProposal(names_.WaveFileName, documentsFolder(ctx_.programFolder));
+    const QStringList filters = OpenFileFilter(ctx_.language).split(";;");
+    const QString selected = filters.value(p.filterIndex);
+    QString path;
+    if (chooseOpenFile) {
+        path = chooseOpenFile(p.path, filters.join(";;"), selected);
+    } else {
+        QFileDialog dialog(this);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(selected);
+        if (!p.defaultExtension.isEmpty())
+            dialog.setDefaultSuffix(p.defaultExtension);
+        dialog.selectFile(p.path);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().first();
+    }
+    if (path.isEmpty()) {
+        resetViewAfterOpen();
+        return;
+    }
+    openWaveFile(path);
+}
+
+bool MainWindow::saveWaveFile(const QString& path) {
+    const int result = WaveFileCommands(ctx_.document, ctx_.setting, names_).save(path);
+    if (result != 0) {
+        ctx_.messages.ShowErrorCode(result);
+        return false;
+    }
+    refreshTitle();
+    return true;
+}
+
+void MainWindow::Menu_FileSave_Click() {
+    if (!names_.untitled())
+        saveWaveFile(names_.WaveFileName);
+    else
+        saveAs(true);
+}
+
+void MainWindow::saveAs(bool binary) {
+    const QString ext = binary ? "wdb" : "txt";
+    const FileDialogProposal p =
+        SaveProposal(names_.WaveFileName, ext, documentsFolder(ctx_.programFolder));
+    const QString filter = SaveFileFilter(binary, ctx_.language);
+    QString path;
+    if (chooseSaveFile) {
+        path = chooseSaveFile(p.path, filter);
+    } else {
+        QFileDialog dialog(this);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(filter);
+        dialog.setDefaultSuffix(ext);
+        dialog.selectFile(p.path);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().first();
+    }
+    if (!path.isEmpty())
+        saveWaveFile(path);
+}
+
+void MainWindow::Menu_Version_Click() {
+    VersionDialog dialog(ctx_.language, this);
+    dialog.exec();
+}
+
+void MainWindow::showHelp() {
+    ShowHelp(static_cast<int>(HelpTopic::Main), ctx_.language, ctx_.programFolder, ctx_.messages);
+}
+
+// ---------------------------------------------------------------------------
+// Window position and closing
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (windowState() == Qt::WindowNoState)
+        normalPosition_ = pos();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::commitDataRequest(QSessionManager& manager) {
+    // The desktop is ending the session: the program asks to be ended by
+    // its user first and refuses.
+    if (manager.allowsInteraction()) {
+        ctx_.messages.ShowCaution(ctx_.messages.MessageText(kCautionShutdown));
+        manager.release();
+    }
+    manager.cancel();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (windowState() == Qt::WindowNoState) {
+        ctx_.registry.SetFormTop(objectName(), normalPosition_.y() * kTwipsPerPixel);
+        ctx_.registry.SetFormLeft(objectName(), normalPosition_.x() * kTwipsPerPixel);
+    }
+    if (ctx_.registry.IsTransferring()) {
+        ctx_.messages.ShowCaution(ctx_.messages.MessageText(kCautionInterfaceBusy));
+        event->ignore();
+        return;
+    }
+    if (ctx_.messages.AskCaution(kAskExit) != MessageAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    event->accept();
+}
+
+} // namespace zw

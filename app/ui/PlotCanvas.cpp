@@ -1,0 +1,51 @@
+#include "PlotCanvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zw {
+
+PlotCanvas::PlotCanvas(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(200, 120);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QImage& PlotCanvas::frame() {
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    if (frame_.size() != size) {
+        // RGB32 has no alpha: XOR drawing of the markers acts on colours only.
+        frame_ = QImage(size, QImage::Format_RGB32);
+        frame_.fill(Qt::white);
+    }
+    return frame_;
+}
+
+void PlotCanvas::paintEvent(QPaintEvent*) {
+    if (frame_.size() != size() && onRedrawNeeded)
+        onRedrawNeeded();
+    QPainter painter(this);
+    painter.drawImage(0, 0, frame());
+}
+
+void PlotCanvas::resizeEvent(QResizeEvent*) {
+    if (onRedrawNeeded && isVisible())
+        onRedrawNeeded();
+}
+
+void PlotCanvas::mousePressEvent(QMouseEvent* event) {
+    emit mousePressed(event);
+}
+void PlotCanvas::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event);
+}
+void PlotCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event);
+}
+void PlotCanvas::leaveEvent(QEvent*) {
+    emit mouseLeft();
+}
+
+} // namespace zw
