@@ -1,0 +1,149 @@
+// Opening and saving wave files through the document and the current
+// setting: round trips of both formats, the reading rules of text files,
+// and failures that leave the document, its setting and its names alone.
+#include "WaveFileCommands.h"
+#include "CurrentSetting.h"
+#include "DocumentNames.h"
+#include "ModelsFixture.h"
+#include "WaveDocument.h"
+#include "docio32.h"
+#include "zwplatform.hpp"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using zw::WaveDocument;
+
+std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
+    zw::LockedBlock<int16_t> block(h);
+    return std::vector<int16_t>(block.data() + from, block.data() + from + count);
+}
+
+void setCodes(ZwMemHandle h, int from, const std::vector<int16_t>& values) {
+    zw::LockedBlock<int16_t> block(h);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        block[from + i] = values[i];
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class WaveFiles : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { zwtest::loadBundledModels(); }
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(doc.allocate());
+        setting.loadModelLists();
+        ASSERT_TRUE(setting.restore({}));
+        doc.setWaveLength(setting.waveLength());
+        doc.resetUndo();
+    }
+    // The index of a memory size of the first model holding `points`.
+    int sizeIndex(long points) const {
+        const QStringList& sizes = setting.models()[0].memorySizes;
+        return static_cast<int>(sizes.indexOf(QString::number(points)));
+    }
+    QString path(const char* name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    WaveDocument doc;
+    zw::CurrentSetting setting;
+    zw::DocumentNames names;
+    zw::WaveFileCommands files{doc, setting, names};
+};
+
+TEST_F(WaveFiles, BinaryRoundTripRestoresSamplesAndTheMemorySize) {
+    const int i4096 = sizeIndex(4096);
+    ASSERT_GE(i4096, 0);
+    ASSERT_TRUE(setting.selectMemorySize(i4096));
+    doc.setWaveLength(setting.waveLength());
+    setCodes(doc.current(), 0, {1, -1, -32768, 32767});
+    setCodes(doc.current(), 60000, {42}); // beyond the used length, saved too
+    ASSERT_EQ(files.save(path("wave.wdb")), 0);
+    EXPECT_EQ(readAll(path("wave.wdb")).size(), DOCIO32_WAVE_FILE_SIZE);
+    EXPECT_EQ(names.WaveFileName, path("wave.wdb"));
+    EXPECT_EQ(names.PageFileName, path("wave"));
+
+    ASSERT_TRUE(setting.selectMemorySize(0));
+    doc.setWaveLength(setting.waveLength());
+    W_ClearMemory(doc.current(), 0, WaveDocument::kMemorySamples);
+    doc.backup();
+    zw::DocumentNames other;
+    zw::WaveFileCommands reader(doc, setting, other);
+    ASSERT_EQ(reader.open(path("wave.wdb")), 0);
+    EXPECT_EQ(doc.WaveLength(), 4096);
+    EXPECT_EQ(setting.info().MemorySizeIndex, i4096);
+    EXPECT_EQ(codes(doc.current(), 0, 4), (std::vector<int16_t>{1, -1, -32768, 32767}));
+    EXPECT_EQ(codes(doc.current(), 60000, 1), (std::vector<int16_t>{42}));
+    EXPECT_TRUE(doc.UndoMenuOff()); // reading a binary file resets undo
+    EXPECT_EQ(other.WaveFileName, path("wave.wdb"));
+}
+
+TEST_F(WaveFiles, TextSaveWritesOneUnsignedLinePerSample) {
+    doc.setWaveLength(1000);
+    setCodes(doc.current(), 0, {0, 1, -1, -32767, -32768});
+    ASSERT_EQ(files.save(path("wave.TXT")), 0);
+    const QByteArray text = readAll(path("wave.TXT"));
+    EXPECT_EQ(text.count("\r\n"), 1000);
+    EXPECT_TRUE(text.startsWith("0\r\n1\r\n65535\r\n32769\r\n32768\r\n"));
+}
+
+TEST_F(WaveFiles, TextOpenReplacesOnlyTheLinesItHoldsAndMakesABackup) {
+    doc.setWaveLength(10);
+    setCodes(doc.current(), 0, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9});
+    writeAll(path("short.txt"), "  -5abc\n\n70000\n");
+    ASSERT_EQ(files.open(path("short.txt")), 0);
+    EXPECT_EQ(codes(doc.current(), 0, 5), (std::vector<int16_t>{-5, 0, 4464, 9, 9}));
+    EXPECT_FALSE(doc.UndoMenuOff());
+    EXPECT_EQ(doc.WaveLength(), 10); // the setting stays
+
+    QByteArray many;
+    for (int i = 0; i < 20; ++i)
+        many += QByteArray::number(i) + "\r\n";
+    writeAll(path("long.txt"), many);
+    ASSERT_EQ(files.open(path("long.txt")), 0);
+    EXPECT_EQ(codes(doc.current(), 9, 2), (std::vector<int16_t>{9, 9})); // only 10 lines read
+    EXPECT_EQ(codes(doc.current(), 8, 1), (std::vector<int16_t>{8}));
+}
+
+TEST_F(WaveFiles, FailuresLeaveDocumentSettingAndNames) {
+    setCodes(doc.current(), 0, {7, 7, 7});
+    const DeviceInfo before = setting.info();
+    EXPECT_EQ(files.open(path("wave.dat")), 7);
+    EXPECT_EQ(files.open(path("a.b.wdb")), 7);
+    EXPECT_EQ(files.save(path("wave.dat")), 7);
+    EXPECT_EQ(files.open(path("missing.wdb")), 71);
+    EXPECT_EQ(files.open(path("missing.txt")), 71);
+    // Not a wave file: too short for its setup block.
+    writeAll(path("tiny.wdb"), QByteArray(100, 'x'));
+    EXPECT_EQ(files.open(path("tiny.wdb")), 71);
+    // A block that names no loaded model.
+    QByteArray bad(DOCIO32_WAVE_FILE_SIZE, '\0');
+    bad[0] = 100;
+    writeAll(path("bad.wdb"), bad);
+    EXPECT_EQ(files.open(path("bad.wdb")), 71);
+    EXPECT_EQ(files.save(dir.filePath("no/such/folder/wave.wdb")), 72);
+    EXPECT_EQ(files.save(dir.filePath("no/such/folder/wave.txt")), 72);
+    EXPECT_EQ(codes(doc.current(), 0, 3), (std::vector<int16_t>{7, 7, 7}));
+    EXPECT_EQ(setting.info().MemorySize, before.MemorySize);
+    EXPECT_EQ(setting.info().ModelIndex, before.ModelIndex);
+    EXPECT_TRUE(names.untitled());
+    EXPECT_TRUE(doc.UndoMenuOff());
+}
+
+} // namespace

@@ -1,0 +1,382 @@
+// The real main window, offscreen, driven by its control names: start-up
+// state, zoom and scroll, marker drags and typed positions, the Edit menu
+// with undo through the desktop clipboard, the digital view's pattern
+// buttons and line drags, open/save round trips, both languages, closing.
+#include "MainWindow.h"
+#include "CurrentSetting.h"
+#include "MessageCatalog.h"
+#include "Messages.h"
+#include "ModelsFixture.h"
+#include "ScriptedMessageService.h"
+#include "WaveDocument.h"
+#include "clsRegistry.h"
+#include "sigcore32.h"
+#include "zwplatform.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using zw::MarkerRecord;
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
+}
+
+std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
+    zw::LockedBlock<int16_t> block(h);
+    return std::vector<int16_t>(block.data() + from, block.data() + from + count);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        app();
+        zwtest::loadBundledModels();
+    }
+
+    void SetUp() override { open(zw::Language::English); }
+
+    void open(zw::Language language) {
+        window.reset();
+        context.reset();
+        ASSERT_TRUE(dir.isValid());
+        registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
+        catalog = std::make_unique<zw::MessageCatalog>(language);
+        messages = std::make_unique<zw::Messages>(*catalog, boxes);
+        setting.loadModelLists();
+        ASSERT_TRUE(setting.restore({}));
+        ASSERT_TRUE(doc.allocate());
+        doc.setWaveLength(setting.waveLength());
+        context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
+                                            dir.path()});
+        window = std::make_unique<zw::MainWindow>(*context);
+        window->load(QString());
+        window->resize(1000, 700);
+        window->show();
+        QApplication::processEvents();
+    }
+
+    template <typename T> T* find(const char* name) {
+        T* w = window->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QAction* action(const char* name) { return find<QAction>(name); }
+    QWidget* plot(const char* name = "Pict_Wave") { return find<QWidget>(name); }
+    QString text(const char* name) { return find<QLineEdit>(name)->text().trimmed(); }
+    long length() const { return doc.WaveLength(); }
+    MarkerRecord markers() const { return doc.markers(); }
+
+    void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::NoButton,
+               Qt::MouseButton button = Qt::NoButton) {
+        QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    }
+    void drag(QWidget* w, QPoint from, QPoint to) {
+        mouse(w, QEvent::MouseMove, from);
+        mouse(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        mouse(w, QEvent::MouseMove, to, Qt::LeftButton);
+        mouse(w, QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::LeftButton);
+    }
+    void type(const char* name, const QString& value) {
+        QLineEdit* box = find<QLineEdit>(name);
+        box->setText(value);
+        emit box->editingFinished();
+    }
+    void setMarkers(double a, double b) {
+        find<QRadioButton>("Opt_Scope_0")->setChecked(true);
+        type("Txt_End_X", QString::number(length()));
+        type("Txt_Start_X", QString::number(a));
+        type("Txt_End_X", QString::number(b));
+    }
+    void fillRamp() {
+        zw::LockedBlock<int16_t> block(doc.current());
+        for (int i = 0; i < length(); ++i)
+            block[i] = static_cast<int16_t>(i);
+    }
+
+    QTemporaryDir dir;
+    zwtest::ScriptedMessageService boxes;
+    std::unique_ptr<zw::clsRegistry> registry;
+    std::unique_ptr<zw::MessageCatalog> catalog;
+    std::unique_ptr<zw::Messages> messages;
+    zw::CurrentSetting setting;
+    zw::WaveDocument doc;
+    std::unique_ptr<zw::EditorContext> context;
+    std::unique_ptr<zw::MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsUntitledWithMarkersAtBothEnds) {
+    EXPECT_EQ(window->windowTitle(), "ZW4410 <Untitled>");
+    EXPECT_EQ(text("Txt_Start_X"), "0");
+    EXPECT_EQ(text("Txt_End_X"), QString::number(length()));
+    EXPECT_EQ(text("Txt_Scope"), QString::number(length()));
+    EXPECT_FALSE(action("Menu_Undo")->isEnabled());
+    EXPECT_EQ(action("Menu_Undo")->text(), "&Undo");
+    EXPECT_TRUE(find<QGroupBox>("Frm_Wave")->isVisible());
+    EXPECT_FALSE(find<QGroupBox>("Frm_Digital")->isVisible());
+    EXPECT_FALSE(find<QScrollBar>("HScroll_0")->isEnabled());
+    EXPECT_FALSE(find<QScrollBar>("VScroll")->isEnabled());
+    EXPECT_TRUE(find<QRadioButton>("Opt_Scope_0")->isChecked());
+    EXPECT_EQ(codes(doc.current(), 0, 3), (std::vector<int16_t>{0, 0, 0}));
+}
+
+TEST_F(MainWindowTest, ZoomAndScrollMoveTheViewAndKeepThePairsEqual) {
+    find<QComboBox>("Comb_XZoom_0")->setCurrentIndex(2);
+    EXPECT_EQ(find<QComboBox>("Comb_XZoom_1")->currentIndex(), 2);
+    EXPECT_EQ(window->view().ViewLeft(), 0);
+    EXPECT_EQ(window->view().ViewRight(), length() / 4);
+    QScrollBar* h0 = find<QScrollBar>("HScroll_0");
+    QScrollBar* h1 = find<QScrollBar>("HScroll_1");
+    EXPECT_TRUE(h0->isEnabled());
+    h0->setValue(20);
+    EXPECT_EQ(h1->value(), 20);
+    const long step = window->view().ScrollStep();
+    EXPECT_EQ(window->view().ViewLeft(), 20 * step);
+    h1->setValue(40);
+    EXPECT_EQ(h0->value(), 40);
+    EXPECT_EQ(window->view().ViewLeft(), 40 * step);
+    find<QComboBox>("Comb_XZoom_1")->setCurrentIndex(0);
+    EXPECT_EQ(window->view().ViewLeft(), 0);
+    EXPECT_EQ(window->view().ViewRight(), length());
+    EXPECT_FALSE(h0->isEnabled());
+
+    find<QComboBox>("Comb_YZoom")->setCurrentIndex(3);
+    EXPECT_TRUE(find<QScrollBar>("VScroll")->isEnabled());
+    EXPECT_EQ(window->view().YZoom(), 8);
+}
+
+TEST_F(MainWindowTest, DraggingMarkersKeepsTheirOrderAndTracksTheDistance) {
+    QWidget* p = plot();
+    const int w = p->width();
+    const int y = p->height() / 2;
+    drag(p, QPoint(0, y), QPoint(w / 4, y)); // A from column 0
+    EXPECT_EQ(markers().MarkA, window->view().columnToWholeSample(w / 4, w));
+    EXPECT_EQ(text("Txt_Scope"), QString::number(markers().MarkB - markers().MarkA));
+
+    setMarkers(100, length() / 2);
+    const long colB = window->view().sampleToColumn(markers().MarkB, w);
+    const long colA = window->view().sampleToColumn(100, w);
+    drag(p, QPoint(colA, y), QPoint(colB + 20, y)); // past B: A stays
+    EXPECT_EQ(markers().MarkA, 100);
+
+    find<QRadioButton>("Opt_Scope_1")->setChecked(true);
+    const double distance = markers().MarkB - markers().MarkA;
+    drag(p, QPoint(colB, y), QPoint(w, y)); // B to the end: A follows
+    EXPECT_EQ(markers().MarkB, length());
+    EXPECT_EQ(markers().MarkB - markers().MarkA, distance);
+    drag(p, QPoint(window->view().sampleToColumn(markers().MarkA, w), y), QPoint(w - 1, y));
+    EXPECT_EQ(markers().MarkB, length()); // B stops at the end, A moves back
+    EXPECT_EQ(markers().MarkB - markers().MarkA, distance);
+}
+
+TEST_F(MainWindowTest, HoverShowsTheResizeCursorAndTheMousePosition) {
+    QWidget* p = plot();
+    mouse(p, QEvent::MouseMove, QPoint(p->width() / 2, 30));
+    EXPECT_EQ(p->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(text("Txt_Cur_X_0"),
+              QString::number(window->view().columnToSample(p->width() / 2, p->width())));
+    mouse(p, QEvent::MouseMove, QPoint(5, 5)); // A's handle is left of it: not here
+    mouse(p, QEvent::MouseMove, QPoint(0, 200));
+    EXPECT_EQ(p->cursor().shape(), Qt::SizeHorCursor);
+}
+
+TEST_F(MainWindowTest, TypedPositionsAndDistance) {
+    type("Txt_Start_X", "1.5k");
+    EXPECT_EQ(markers().MarkA, 1500 <= length() ? 1500 : markers().MarkA);
+    setMarkers(100, 200);
+    type("Txt_Start_X", "abc"); // not a number: the old text comes back
+    EXPECT_EQ(text("Txt_Start_X"), "100");
+    type("Txt_Start_X", "300"); // beyond B in the independent mode
+    EXPECT_EQ(markers().MarkA, 100);
+    EXPECT_EQ(text("Txt_Start_X"), "100");
+    type("Txt_Scope", QString::number(length() * 10));
+    EXPECT_EQ(markers().MarkB, length());
+    EXPECT_EQ(text("Txt_Scope"), QString::number(length() - 100));
+}
+
+TEST_F(MainWindowTest, DeleteUndoRedo) {
+    fillRamp();
+    setMarkers(100, 150);
+    action("Menu_Delete")->trigger();
+    EXPECT_EQ(codes(doc.current(), 100, 1), (std::vector<int16_t>{150}));
+    EXPECT_EQ(markers(), (MarkerRecord{100, 100}));
+    EXPECT_TRUE(action("Menu_Undo")->isEnabled());
+    EXPECT_EQ(action("Menu_Undo")->text(), "&Undo");
+    action("Menu_Undo")->trigger();
+    EXPECT_EQ(action("Menu_Undo")->text(), "&Redo");
+    EXPECT_EQ(codes(doc.current(), 100, 1), (std::vector<int16_t>{100}));
+    EXPECT_EQ(text("Txt_End_X"), "150");
+    action("Menu_Undo")->trigger();
+    EXPECT_EQ(codes(doc.current(), 100, 1), (std::vector<int16_t>{150}));
+    EXPECT_EQ(text("Txt_End_X"), "100");
+}
+
+TEST_F(MainWindowTest, CopyThenPasteThroughTheDesktopClipboard) {
+    fillRamp();
+    setMarkers(10, 13);
+    action("Menu_Copy")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "10\n11\n12\n");
+    EXPECT_TRUE(action("Menu_Undo")->isEnabled());
+    setMarkers(500, 500);
+    action("Menu_Paste")->trigger();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(codes(doc.current(), 499, 5), (std::vector<int16_t>{499, 10, 11, 12, 500}));
+    EXPECT_EQ(markers(), (MarkerRecord{500, 503}));
+    EXPECT_EQ(text("Txt_End_X"), "503");
+
+    QApplication::clipboard()->clear();
+    action("Menu_Paste")->trigger();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.last().title, "Error Message");
+    EXPECT_EQ(boxes.last().text, "ClipBoard Read error.\r");
+}
+
+TEST_F(MainWindowTest, CutRemovesTheStretch) {
+    fillRamp();
+    setMarkers(20, 22);
+    action("Menu_Cut")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "20\n21\n");
+    EXPECT_EQ(codes(doc.current(), 20, 1), (std::vector<int16_t>{22}));
+    EXPECT_EQ(markers(), (MarkerRecord{20, 20}));
+}
+
+TEST_F(MainWindowTest, PatternButtonsEditTheSelectedLines) {
+    find<QRadioButton>("Opt_DspSel_1")->setChecked(true);
+    QApplication::processEvents();
+    EXPECT_TRUE(find<QGroupBox>("Frm_Digital")->isVisible());
+    EXPECT_FALSE(find<QGroupBox>("Frm_Wave")->isVisible());
+    setMarkers(0, 10);
+    QWidget* p = plot("Pict_Digital");
+    const int h = p->height();
+    const auto lineRow = [h](int line) {
+        return static_cast<int>(h / 49.0 * (1 + 3 * line + 1.5));
+    };
+    // Nothing selected: the fixed patterns do nothing.
+    find<QPushButton>("Btn_Pattern_1")->click();
+    EXPECT_TRUE(action("Menu_Undo")->isEnabled() == false);
+    const QPoint inside(2, lineRow(0));
+    mouse(p, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+    mouse(p, QEvent::MouseButtonRelease, inside, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(window->lineMask(), 1);
+    find<QPushButton>("Btn_Pattern_1")->click(); // high
+    EXPECT_EQ(codes(doc.current(), 9, 2), (std::vector<int16_t>{-32768, 0}));
+    find<QPushButton>("Btn_Pattern_2")->click(); // invert
+    EXPECT_EQ(codes(doc.current(), 0, 1), (std::vector<int16_t>{0}));
+    find<QLineEdit>("Txt_Pattern")->setText("Mask $0001 0H");
+    find<QPushButton>("Btn_Pattern_3")->click();
+    EXPECT_EQ(codes(doc.current(), 0, 1), (std::vector<int16_t>{1}));
+    find<QLineEdit>("Txt_Pattern")->setText("{hq}");
+    find<QPushButton>("Btn_Pattern_3")->click();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.last().text, "Syntax error.\r");
+
+    // Dragging line 15 (bit 0) onto line 14 (bit 1) copies it.
+    drag(p, QPoint(2, lineRow(15)), QPoint(2, lineRow(14)));
+    EXPECT_EQ(codes(doc.current(), 0, 1), (std::vector<int16_t>{3}));
+    EXPECT_EQ(codes(doc.current(), 10, 1), (std::vector<int16_t>{0}));
+}
+
+TEST_F(MainWindowTest, OpenAndSaveRoundTripsInBothFormats) {
+    fillRamp();
+    const QString wdb = dir.filePath("wave.wdb");
+    window->chooseSaveFile = [&](const QString& proposed, const QString&) {
+        EXPECT_TRUE(proposed.endsWith("/Untitled"));
+        return wdb;
+    };
+    action("Menu_FileSaveAs")->trigger();
+    EXPECT_EQ(window->windowTitle(), "ZW4410 <" + wdb + ">");
+    const QString txt = dir.filePath("wave.txt");
+    window->chooseSaveFile = [&](const QString& proposed, const QString&) {
+        EXPECT_EQ(proposed, txt); // the binary name with its extension replaced
+        return txt;
+    };
+    action("Menu_FileSaveAs2")->trigger();
+    EXPECT_EQ(window->names().WaveFileName, txt);
+
+    W_ClearMemory(doc.current(), 0, 65536);
+    window->chooseOpenFile = [&](const QString& proposed, const QString&, const QString& selected) {
+        EXPECT_EQ(proposed, dir.filePath("wave"));
+        EXPECT_EQ(selected, "Text files(*.txt)");
+        return wdb;
+    };
+    find<QComboBox>("Comb_XZoom_0")->setCurrentIndex(3);
+    action("Menu_FileOpen")->trigger();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(codes(doc.current(), 0, 3), (std::vector<int16_t>{0, 1, 2}));
+    EXPECT_FALSE(action("Menu_Undo")->isEnabled());
+    EXPECT_EQ(find<QComboBox>("Comb_XZoom_0")->currentIndex(), 0);
+    EXPECT_EQ(window->view().ViewRight(), length());
+
+    W_ClearMemory(doc.current(), 0, 65536);
+    window->chooseOpenFile = [&](const QString&, const QString&, const QString&) { return txt; };
+    action("Menu_FileOpen")->trigger();
+    EXPECT_EQ(codes(doc.current(), 0, 3), (std::vector<int16_t>{0, 1, 2}));
+    EXPECT_TRUE(action("Menu_Undo")->isEnabled()); // a text file makes a backup
+
+    window->chooseOpenFile = [&](const QString&, const QString&, const QString&) {
+        return dir.filePath("wave.dat");
+    };
+    action("Menu_FileOpen")->trigger();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.last().text, "Invalid file extension.\r");
+    EXPECT_EQ(window->names().WaveFileName, txt);
+
+    // File > Save writes to the current name directly.
+    QFile::remove(txt);
+    action("Menu_FileSave")->trigger();
+    EXPECT_TRUE(QFile::exists(txt));
+}
+
+TEST_F(MainWindowTest, JapaneseCaptions) {
+    open(zw::Language::Japanese);
+    EXPECT_EQ(find<QMenu>("Menu_File")->title(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
+    EXPECT_EQ(action("Menu_Undo")->text(), QString::fromUtf8("元に戻す(&U)"));
+    EXPECT_EQ(find<QRadioButton>("Opt_Scope_1")->text(), QString::fromUtf8("連動(&R)"));
+    EXPECT_EQ(find<QPushButton>("Btn_Pattern_2")->text(), QString::fromUtf8("反転(&/)"));
+    open(zw::Language::English);
+    EXPECT_EQ(find<QMenu>("Menu_File")->title(), "&File");
+    EXPECT_EQ(find<QRadioButton>("Opt_Scope_1")->text(), "t&Rack");
+}
+
+TEST_F(MainWindowTest, ClosingAsksFirst) {
+    boxes.answerNext(zw::MessageAnswer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(boxes.last().title, "Caution Message");
+    EXPECT_EQ(boxes.last().text, "Exit Program. Are you sure?\r");
+    EXPECT_EQ(boxes.last().icon, zw::MessageIcon::Question);
+
+    ASSERT_TRUE(registry->TryClaimGpibBusy(0)); // this instance transferring
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(boxes.last().icon, zw::MessageIcon::Critical);
+    EXPECT_TRUE(boxes.last().text.startsWith("Interface Busy."));
+    registry->SetGpibBusy(0, false);
+
+    boxes.answerNext(zw::MessageAnswer::Yes);
+    EXPECT_TRUE(window->close());
+}
+
+} // namespace
