@@ -1,5 +1,7 @@
 #include "CurrentSetting.h"
 
+#include "TextCodec.h"
+#include "Units.h"
 #include "docio32.h"
 #include "modspec32.h"
 
@@ -33,14 +35,7 @@ CurrentSetting::CurrentSetting() {
     setDefaultUnits();
 }
 
-void CurrentSetting::setDefaultUnits() {
-    info_.XUserStart = 0;
-    info_.XUserEnd = 1;
-    info_.YUserMin = -1;
-    info_.YUserMax = 1;
-    std::memset(info_.XUnitName, ' ', sizeof info_.XUnitName);
-    std::memset(info_.YUnitName, ' ', sizeof info_.YUnitName);
-}
+void CurrentSetting::setDefaultUnits() { SetStartupUserUnits(info_); }
 
 void CurrentSetting::loadModelLists() {
     models_.clear();

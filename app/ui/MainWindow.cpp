@@ -8,7 +8,8 @@
 #include "Messages.h"
 #include "PlotCanvas.h"
 #include "QPainterSurface.h"
-#include "ReadoutFormat.h"
+#include "Units.h"
+#include "NumberFormat.h"
 #include "VersionDialog.h"
 #include "WaveDocument.h"
 #include "WaveFileCommands.h"
@@ -105,8 +106,15 @@ QString MainWindow::caption(const char* name) const {
     return MainWindowCaption(name, ctx_.language);
 }
 
-ReadoutFormat MainWindow::readout() const {
-    return ReadoutFormat(ctx_.setting.info(), ctx_.document.WaveLength());
+Units MainWindow::units() const { return Units(ctx_.setting.info()); }
+
+std::optional<double> MainWindow::typedX(const QString& text, bool distance) const {
+    const std::optional<double> typed = NumberFormat::ReadEngineering(text);
+    if (!typed)
+        return std::nullopt;
+    const Units u = units();
+    const double value = u.LimitX(*typed).value;
+    return distance ? u.XUnitToDistance(value) : u.XUnitToPosition(value);
 }
 
 // ---------------------------------------------------------------------------
@@ -623,35 +631,35 @@ void MainWindow::Move_Marker(long oldColA, long oldColB) {
 // Read-outs and view
 
 void MainWindow::SetText_MarkA() {
-    const ReadoutFormat f = readout();
+    const Units f = units();
     const MarkerRecord& m = ctx_.document.markers();
-    Txt_Scope->setText(f.xDistance(m.MarkB - m.MarkA));
-    Txt_Start_Y->setText(f.yValue(W_GetWaveData(ctx_.document.current(), m.MarkA,
+    Txt_Scope->setText(f.FormatXDistance(m.MarkB - m.MarkA));
+    Txt_Start_Y->setText(f.FormatYValue(W_GetWaveData(ctx_.document.current(), m.MarkA,
                                                 static_cast<double>(ctx_.document.WaveLength()))));
-    Txt_Start_X->setText(f.xPosition(m.MarkA));
+    Txt_Start_X->setText(f.FormatXPosition(m.MarkA));
 }
 
 void MainWindow::SetText_MarkB() {
-    const ReadoutFormat f = readout();
+    const Units f = units();
     const MarkerRecord& m = ctx_.document.markers();
-    Txt_Scope->setText(f.xDistance(m.MarkB - m.MarkA));
-    Txt_End_Y->setText(f.yValue(W_GetWaveData(ctx_.document.current(), m.MarkB,
+    Txt_Scope->setText(f.FormatXDistance(m.MarkB - m.MarkA));
+    Txt_End_Y->setText(f.FormatYValue(W_GetWaveData(ctx_.document.current(), m.MarkB,
                                               static_cast<double>(ctx_.document.WaveLength()))));
-    Txt_End_X->setText(f.xPosition(m.MarkB));
+    Txt_End_X->setText(f.FormatXPosition(m.MarkB));
 }
 
 void MainWindow::refreshEdgeLabels() {
-    const ReadoutFormat f = readout();
-    const QString ux = f.unitTextX();
-    const QString uy = f.unitTextY();
+    const Units f = units();
+    const QString ux = f.UnitTextX();
+    const QString uy = f.UnitTextY();
     for (int i = 0; i < 2; ++i) {
-        Label_XLeft[i]->setText(f.xPosition(static_cast<double>(view_.ViewLeft())).trimmed() + " " +
+        Label_XLeft[i]->setText(f.FormatXPosition(static_cast<double>(view_.ViewLeft())).trimmed() + " " +
                                 ux);
-        Label_XRight[i]->setText(f.xPosition(static_cast<double>(view_.ViewRight())).trimmed() +
+        Label_XRight[i]->setText(f.FormatXPosition(static_cast<double>(view_.ViewRight())).trimmed() +
                                  " " + ux);
     }
     auto y = [&](long code) {
-        return (f.yValue(static_cast<double>(code)).trimmed() + " " + uy).trimmed();
+        return (f.FormatYValue(static_cast<double>(code)).trimmed() + " " + uy).trimmed();
     };
     Label_YTop->setText(y(view_.topCode()));
     Label_YMiddle->setText(y(view_.middleCode()));
@@ -720,12 +728,12 @@ void MainWindow::selectDisplay(int index) {
 void MainWindow::showMousePosition(double x, double y, int w, int h, bool showY) {
     if (x < 0 || y < 0 || x > w || y > h)
         return;
-    const ReadoutFormat f = readout();
-    const QString sx = f.xPosition(view_.columnToSample(x, w));
+    const Units f = units();
+    const QString sx = f.FormatXPosition(view_.columnToSample(x, w));
     Txt_Cur_X[0]->setText(sx);
     Txt_Cur_X[1]->setText(sx);
     if (showY)
-        Txt_Cur_Y->setText(f.yValue(view_.rowToCode(y, h)));
+        Txt_Cur_Y->setText(f.FormatYValue(view_.rowToCode(y, h)));
 }
 
 void MainWindow::waveMouseMove(QMouseEvent* event) {
@@ -762,7 +770,7 @@ void MainWindow::applyMarkerChange(const MarkerChange& change, long oldColA, lon
     if (change.refreshB)
         SetText_MarkB();
     if (change.distanceChanged)
-        Txt_Scope->setText(readout().xDistance(markDistance_));
+        Txt_Scope->setText(units().FormatXDistance(markDistance_));
     Move_Marker(oldColA, oldColB);
 }
 
@@ -826,7 +834,7 @@ void MainWindow::digitalMouseRelease(QMouseEvent* event) {
 // Typed marker positions
 
 void MainWindow::commitStartX() {
-    const std::optional<double> v = readout().readX(Txt_Start_X->text());
+    const std::optional<double> v = typedX(Txt_Start_X->text(), false);
     MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
                       ctx_.document.WaveLength());
     if (!v || !rules.typeStart(*v).accepted) {
@@ -839,7 +847,7 @@ void MainWindow::commitStartX() {
 }
 
 void MainWindow::commitEndX() {
-    const std::optional<double> v = readout().readX(Txt_End_X->text());
+    const std::optional<double> v = typedX(Txt_End_X->text(), false);
     MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
                       ctx_.document.WaveLength());
     if (!v || !rules.typeEnd(*v).accepted) {
@@ -852,7 +860,7 @@ void MainWindow::commitEndX() {
 }
 
 void MainWindow::commitScope() {
-    const std::optional<double> d = readout().readX(Txt_Scope->text());
+    const std::optional<double> d = typedX(Txt_Scope->text(), true);
     if (!d) {
         SetText_MarkB();
         return;

@@ -39,7 +39,7 @@ class CurrentSetting;
 class MessageCatalog;
 class Messages;
 class PlotCanvas;
-class ReadoutFormat;
+class Units;
 class WaveDocument;
 class clsRegistry;
 
@@ -163,7 +163,10 @@ private:
 
     void commitDataRequest(QSessionManager& manager);
 
-    ReadoutFormat readout() const;
+    // The units of the current setting, and a typed X position or distance
+    // in them read back into samples (nothing for text that is no number).
+    Units units() const;
+    std::optional<double> typedX(const QString& text, bool distance) const;
     QString caption(const char* name) const;
 
     EditorContext& ctx_;
