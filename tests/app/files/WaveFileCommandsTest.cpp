@@ -7,6 +7,7 @@
 #include "ModelsFixture.h"
 #include "WaveDocument.h"
 #include "docio32.h"
+#include "sigcore32.h"
 #include "zwplatform.hpp"
 
 #include <QFile>
