@@ -85,6 +85,8 @@ protected:
     QAction* action(const char* name) { return find<QAction>(name); }
     QWidget* plot(const char* name = "Pict_Wave") { return find<QWidget>(name); }
     QString text(const char* name) { return find<QLineEdit>(name)->text().trimmed(); }
+    // A read-out's number (the read-outs show a fixed number of characters).
+    double number(const char* name) { return text(name).toDouble(); }
     long length() const { return doc.WaveLength(); }
     MarkerRecord markers() const { return doc.markers(); }
 
@@ -130,9 +132,9 @@ protected:
 
 TEST_F(MainWindowTest, StartsUntitledWithMarkersAtBothEnds) {
     EXPECT_EQ(window->windowTitle(), "ZW4410 <Untitled>");
-    EXPECT_EQ(text("Txt_Start_X"), "0");
-    EXPECT_EQ(text("Txt_End_X"), QString::number(length()));
-    EXPECT_EQ(text("Txt_Scope"), QString::number(length()));
+    EXPECT_EQ(number("Txt_Start_X"), 0);
+    EXPECT_EQ(number("Txt_End_X"), length());
+    EXPECT_EQ(number("Txt_Scope"), length());
     EXPECT_FALSE(action("Menu_Undo")->isEnabled());
     EXPECT_EQ(action("Menu_Undo")->text(), "&Undo");
     EXPECT_TRUE(find<QGroupBox>("Frm_Wave")->isVisible());
@@ -174,7 +176,7 @@ TEST_F(MainWindowTest, DraggingMarkersKeepsTheirOrderAndTracksTheDistance) {
     const int y = p->height() / 2;
     drag(p, QPoint(0, y), QPoint(w / 4, y)); // A from column 0
     EXPECT_EQ(markers().MarkA, window->view().columnToWholeSample(w / 4, w));
-    EXPECT_EQ(text("Txt_Scope"), QString::number(markers().MarkB - markers().MarkA));
+    EXPECT_EQ(number("Txt_Scope"), markers().MarkB - markers().MarkA);
 
     setMarkers(100, length() / 2);
     const long colB = window->view().sampleToColumn(markers().MarkB, w);
@@ -208,13 +210,13 @@ TEST_F(MainWindowTest, TypedPositionsAndDistance) {
     EXPECT_EQ(markers().MarkA, 1500 <= length() ? 1500 : markers().MarkA);
     setMarkers(100, 200);
     type("Txt_Start_X", "abc"); // not a number: the old text comes back
-    EXPECT_EQ(text("Txt_Start_X"), "100");
+    EXPECT_EQ(number("Txt_Start_X"), 100);
     type("Txt_Start_X", "300"); // beyond B in the independent mode
     EXPECT_EQ(markers().MarkA, 100);
-    EXPECT_EQ(text("Txt_Start_X"), "100");
+    EXPECT_EQ(number("Txt_Start_X"), 100);
     type("Txt_Scope", QString::number(length() * 10));
     EXPECT_EQ(markers().MarkB, length());
-    EXPECT_EQ(text("Txt_Scope"), QString::number(length() - 100));
+    EXPECT_EQ(number("Txt_Scope"), length() - 100);
 }
 
 TEST_F(MainWindowTest, DeleteUndoRedo) {
@@ -228,10 +230,10 @@ TEST_F(MainWindowTest, DeleteUndoRedo) {
     action("Menu_Undo")->trigger();
     EXPECT_EQ(action("Menu_Undo")->text(), "&Redo");
     EXPECT_EQ(codes(doc.current(), 100, 1), (std::vector<int16_t>{100}));
-    EXPECT_EQ(text("Txt_End_X"), "150");
+    EXPECT_EQ(number("Txt_End_X"), 150);
     action("Menu_Undo")->trigger();
     EXPECT_EQ(codes(doc.current(), 100, 1), (std::vector<int16_t>{150}));
-    EXPECT_EQ(text("Txt_End_X"), "100");
+    EXPECT_EQ(number("Txt_End_X"), 100);
 }
 
 TEST_F(MainWindowTest, CopyThenPasteThroughTheDesktopClipboard) {
@@ -245,7 +247,7 @@ TEST_F(MainWindowTest, CopyThenPasteThroughTheDesktopClipboard) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(codes(doc.current(), 499, 5), (std::vector<int16_t>{499, 10, 11, 12, 500}));
     EXPECT_EQ(markers(), (MarkerRecord{500, 503}));
-    EXPECT_EQ(text("Txt_End_X"), "503");
+    EXPECT_EQ(number("Txt_End_X"), 503);
 
     QApplication::clipboard()->clear();
     action("Menu_Paste")->trigger();
