@@ -42,6 +42,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zw {
@@ -598,7 +599,9 @@ void MainWindow::xorMarkerAt(QImage& frame, long column, bool isB) {
     {
         QPainterSurface surface(painter, xorRgb);
         ZwSurface* s = surface.get();
-        const int32_t x = static_cast<int32_t>(column);
+        // A marker at the end of the view maps to the column just past the
+        // plot; its line is shown on the last column, where it can be taken.
+        const int32_t x = static_cast<int32_t>(std::clamp<long>(column, 0, frame.width() - 1));
         s->move_to(s->ctx, x, 0);
         s->line_to(s->ctx, x, frame.height());
     }
