@@ -601,7 +601,7 @@ void MainWindow::xorMarkerAt(QImage& frame, long column, bool isB) {
         ZwSurface* s = surface.get();
         // A marker at the end of the view maps to the column just past the
         // plot; its line is shown on the last column, where it can be taken.
-        const int32_t x = static_cast<int32_t>(std::clamp<long>(column, 0, frame.width() - 1));
+        const int32_t x = static_cast<int32_t>(column == frame.width() ? column - 1 : column);
         s->move_to(s->ctx, x, 0);
         s->line_to(s->ctx, x, frame.height());
     }
