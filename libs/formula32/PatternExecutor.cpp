@@ -12,7 +12,10 @@ class PatternRun {
 public:
     PatternRun(std::uint32_t* words, std::size_t count, const PatternTarget& target)
         : words_(words), count_(count), target_(target), current_(target.first),
-          left_(target.length), marks_(count, target.first) {}
+          left_(target.length), marks_(count, target.first),
+          workLimit_(kPatternBaseWork +
+                     kPatternWorkPerSample *
+                         static_cast<std::uint64_t>(std::max<std::int64_t>(target.length, 0))) {}
 
     ErrorCode execute() {
         std::size_t pc = 0;
@@ -90,7 +93,7 @@ public:
 private:
     bool spend(std::uint64_t units) {
         work_ += units;
-        return work_ <= kPatternWorkLimit;
+        return work_ <= workLimit_;
     }
 
     // The track is full: on to the next new-track or end word, leaving every
@@ -199,6 +202,7 @@ private:
     std::int64_t left_;
     unsigned mask_ = 0xFFFFu;
     std::vector<std::int64_t> marks_; // progress mark of each loop end, by word index
+    std::uint64_t workLimit_;
     std::uint64_t work_ = 0;
 };
 

@@ -17,9 +17,12 @@ struct PatternTarget {
     std::int64_t length;    // samples in the stretch
 };
 
-// Bounds the work of one execution: a pattern whose loops would run longer is
-// refused with kLoopTooComplex instead of freezing the caller.
-inline constexpr std::uint64_t kPatternWorkLimit = std::uint64_t{1} << 28;
+// Bounds the work of one execution (words executed plus samples touched): a
+// pattern whose loops would run longer is refused with kLoopTooComplex instead
+// of freezing the caller. Without loops a pattern does at most one pass over
+// the stretch per word, which the allowance per sample covers.
+inline constexpr std::uint64_t kPatternBaseWork = std::uint64_t{1} << 20;
+inline constexpr std::uint64_t kPatternWorkPerSample = 1024;
 
 // Runs `words` (loop-end words keep their iteration counters in place, so
 // the words are changed). Returns kOk at the end word; kUnknownPatternWord for
