@@ -9,6 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace formula32 {
 namespace {
 
@@ -244,6 +248,12 @@ void BlockEngine::resolve(Operand& operand) {
     }
 }
 
+void BlockEngine::drawRandomBlock(RandomGenerator& random, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t r = 0; r < randomCount_; ++r)
+            randomBlocks_[r * kBlockSize + i] = random.value();
+}
+
 void BlockEngine::rewindRandom(RandomGenerator& random, std::size_t lane,
                                const Step& failed) const {
     random.seed(blockStartState_);
@@ -252,20 +262,72 @@ void BlockEngine::rewindRandom(RandomGenerator& random, std::size_t lane,
         random.value();
 }
 
+namespace {
+
+// 0, 1, 2, ... as doubles: a block's sample indices are its base plus these.
+const std::array<double, BlockEngine::kBlockSize>& laneOffsets() {
+    static const auto offsets = [] {
+        std::array<double, BlockEngine::kBlockSize> o{};
+        for (std::size_t i = 0; i < o.size(); ++i)
+            o[i] = static_cast<double>(i);
+        return o;
+    }();
+    return offsets;
+}
+
+// Sample codes of a whole block of results, as toSampleCode gives them.
+void convertBlock(const double* v, std::int16_t* codes) {
+#if defined(__SSE2__)
+    // The conversion's integer "indefinite" value, which NaN and huge negative
+    // values give, saturates to -32768 when packed to 16 bits, as do the other
+    // values below -32768; what is left is the band just above -32768.
+    const __m128d high = _mm_set1_pd(32767.0);
+    const __m128d band = _mm_set1_pd(-32767.5);
+    const __m128d lowest = _mm_set1_pd(-32768.0);
+    const auto limit = [&](__m128d x) {
+        x = _mm_min_pd(high, x); // keeps NaN
+        const __m128d below = _mm_cmplt_pd(x, band);
+        return _mm_or_pd(_mm_and_pd(below, lowest), _mm_andnot_pd(below, x));
+    };
+    for (std::size_t i = 0; i < BlockEngine::kBlockSize; i += 4) {
+        const __m128i lo = _mm_cvttpd_epi32(limit(_mm_loadu_pd(v + i)));
+        const __m128i hi = _mm_cvttpd_epi32(limit(_mm_loadu_pd(v + i + 2)));
+        const __m128i four = _mm_unpacklo_epi64(lo, hi);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(codes + i), _mm_packs_epi32(four, four));
+    }
+#else
+    for (std::size_t i = 0; i < BlockEngine::kBlockSize; ++i)
+        codes[i] = toSampleCode(v[i]);
+#endif
+}
+
+// Stores the sample codes of the first n lanes of a result.
+void storeCodes(const BlockEngine::Operand& result, std::size_t n, std::int16_t* out) {
+    if (result.isConstant()) {
+        std::fill(out, out + n, toSampleCode(result.data[0]));
+        return;
+    }
+    std::array<std::int16_t, BlockEngine::kBlockSize> codes;
+    convertBlock(result.data, codes.data());
+    std::copy(codes.begin(), codes.begin() + static_cast<std::ptrdiff_t>(n), out);
+}
+
+} // namespace
+
 ErrorCode BlockEngine::run(std::int64_t first, std::size_t count, std::int16_t* out,
                            RandomGenerator& random) {
     double* x = sampleIndexBlock_.data();
+    const auto& offsets = laneOffsets();
     for (std::size_t done = 0; done < count; done += kBlockSize) {
         const std::size_t n = std::min(kBlockSize, count - done);
-        const std::int64_t base = first + static_cast<std::int64_t>(done);
-        for (std::size_t i = 0; i < n; ++i)
-            x[i] = static_cast<double>(base + static_cast<std::int64_t>(i));
+        const auto base = static_cast<double>(first + static_cast<std::int64_t>(done));
+        for (std::size_t i = 0; i < kBlockSize; ++i)
+            x[i] = base + offsets[i]; // exact: whole numbers far below 2^53
         // Sample by sample, each rnd call in slot order: the sequence that
         // one-at-a-time execution draws.
         blockStartState_ = random.state();
-        for (std::size_t i = 0; i < n; ++i)
-            for (std::size_t r = 0; r < randomCount_; ++r)
-                randomBlocks_[r * kBlockSize + i] = random.value();
+        if (randomCount_ > 0)
+            drawRandomBlock(random, n);
         std::size_t failedLane = n;
         const Step* failed = nullptr;
         for (const Step& step : steps_) {
@@ -275,14 +337,7 @@ ErrorCode BlockEngine::run(std::int64_t first, std::size_t count, std::int16_t* 
                 failed = &step;
             }
         }
-        std::int16_t* block = out + done;
-        if (result_.isConstant()) {
-            std::fill(block, block + failedLane, toSampleCode(result_.data[0]));
-        } else {
-            const double* v = result_.data;
-            for (std::size_t i = 0; i < failedLane; ++i)
-                block[i] = toSampleCode(v[i]);
-        }
+        storeCodes(result_, failedLane, out + done);
         if (failed) {
             rewindRandom(random, failedLane, *failed);
             return kDivideByZero;

@@ -67,6 +67,7 @@ private:
     bool translate(const CodeSlot* code, std::size_t slots, const VariableTable& variables,
                    const double* sampleIndex);
     void resolve(Operand& operand);
+    void drawRandomBlock(RandomGenerator& random, std::size_t n);
     void rewindRandom(RandomGenerator& random, std::size_t lane, const Step& failed) const;
 
     std::vector<Step> steps_;

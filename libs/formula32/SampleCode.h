@@ -13,7 +13,7 @@ namespace formula32 {
 // so that loops over blocks of samples vectorise.
 inline std::int16_t toSampleCode(double v) {
     const double high = v > 32767.0 ? 32767.0 : v;
-    const double limited = (high < -32767.5 || high != high) ? -32768.0 : high;
+    const double limited = high >= -32767.5 ? high : -32768.0; // false for NaN too
     return static_cast<std::int16_t>(static_cast<std::int32_t>(limited));
 }
 

@@ -98,6 +98,15 @@ TEST(BlockEngine, SameSamplesAsPerSampleExecution) {
     }
 }
 
+TEST(BlockEngine, BlockConversionToCodesMatchesTheScalarRule) {
+    // Results that vary by lane go through the block conversion; the
+    // per-sample run converts one value at a time.
+    for (const char* t :
+         {"x/10-32768", "32767-x/10+0.95", "sqr(x-3)", "log(x)*40000", "x*x*x*x*x*x*x*1e300",
+          "-x*x*x*x*x*x*x*1e300", "x*1e9", "-x*1e9", "(x-10)/4", "-(x-10)/4"})
+        expectSameRun(t, 0, 300);
+}
+
 TEST(BlockEngine, FirstFailingSampleIsExact) {
     struct Case {
         const char* text;
