@@ -135,8 +135,8 @@ bool BlockEngine::prepare(const CodeSlot* code, std::size_t bytes, const Variabl
     randomBlocks_.assign(randomCount_ * kBlockSize, 0.0);
     for (Step& step : steps_) {
         step.result = &registers_[step.resultRegister * kBlockSize];
-        for (Operand& operand : step.in)
-            resolve(operand);
+        for (std::size_t i = 0; i < step.operands; ++i)
+            resolve(step.in[i]);
     }
     resolve(result_);
     return true;
@@ -155,6 +155,7 @@ bool BlockEngine::translate(const CodeSlot* code, std::size_t slots, const Varia
         Step step{kernel, stack.size() - operands};
         std::copy(stack.end() - static_cast<std::ptrdiff_t>(operands), stack.end(),
                   step.in.begin());
+        step.operands = operands;
         step.randomBefore = randomCount_;
         steps_.push_back(step);
         stack.resize(stack.size() - operands);

@@ -60,6 +60,7 @@ public:
         std::size_t resultRegister;
         double* result = nullptr;
         std::array<Operand, 3> in{};
+        std::size_t operands = 0;     // how many of `in` are used
         std::size_t randomBefore = 0; // rnd calls that precede this slot
     };
 

@@ -78,6 +78,7 @@ TEST(BlockEngine, SameSamplesAsPerSampleExecution) {
         "x*x/65536-3*x+1",
         "sqw(x/100,30,5)*2+tri(x/50)*3+rnd(x)",
         "x",
+        "x*x-x",
         "17.9",
         "-x/4",
         "x/0.5 - x/3 + x/-8",
