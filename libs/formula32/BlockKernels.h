@@ -1,5 +1,5 @@
 // The loops the block engine applies to a block of lanes: one per operator or
-// function, specialised for constant operands so that a constant is read once
+// function, with variants for constant operands so that a constant is read once
 // rather than from an array. Each returns the first lane whose computation
 // fails (only a division by 0 can), or n.
 //
