@@ -42,10 +42,12 @@ struct Range {
     int64_t size() const { return empty() ? 0 : end - begin; }
 };
 
-// The stretch ceil(start) .. ceil(start) + ceil(length) - 1.
+// The stretch ceil(start) .. ceil(start) + ceil(length) - 1. The end is summed
+// in doubles before it is saturated, so a far-off start with a length that
+// reaches back into the memory still ends where it should.
 inline Range stretchOf(double start, double length) {
-    const int64_t s = ceilIndex(start);
-    return {s, s + ceilIndex(length)};
+    const double s = std::ceil(start);
+    return {saturatedIndex(s), saturatedIndex(s + std::ceil(length))};
 }
 
 // The part of r that lies inside [0, count).

@@ -14,6 +14,10 @@ namespace zwtest {
 
 struct SurfaceCall {
     enum class Kind { MoveTo, LineTo, Polyline, CreatePen, SelectPen, DeletePen };
+    // A constructor rather than aggregate initialisation, which -Wextra
+    // reports for every member left out.
+    SurfaceCall(Kind k, int32_t x_ = 0, int32_t y_ = 0) : kind(k), x(x_), y(y_) {}
+
     Kind kind;
     int32_t x = 0;
     int32_t y = 0;
