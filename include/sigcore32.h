@@ -58,8 +58,8 @@ SIGCORE32_API int32_t W_ClearMemory(ZwMemHandle handle, double start, double len
 /* Copies ceil(length) codes from the source stretch to the destination
  * stretch, first sample first (so a copy within one memory onto a later,
  * overlapping stretch repeats the leading codes). 1, or 0 when length <= 0. */
-SIGCORE32_API int32_t W_CopyMemory(ZwMemHandle source, ZwMemHandle destination,
-                                   double sourceStart, double destinationStart, double length);
+SIGCORE32_API int32_t W_CopyMemory(ZwMemHandle source, ZwMemHandle destination, double sourceStart,
+                                   double destinationStart, double length);
 
 /* Removes the stretch from the first `total` samples (the used length) and
  * closes the gap: the codes after the stretch move down and the last codes of
@@ -146,8 +146,8 @@ SIGCORE32_API int32_t W_MakeSquare(ZwMemHandle handle, double start, double leng
                                    double transition);
 
 /* Symmetry outside 0..100 gives the offset level. */
-SIGCORE32_API int32_t W_MakeTriangle(ZwMemHandle handle, double start, double length,
-                                     double offset, double amplitude, double cycles, double phase,
+SIGCORE32_API int32_t W_MakeTriangle(ZwMemHandle handle, double start, double length, double offset,
+                                     double amplitude, double cycles, double phase,
                                      double symmetry);
 
 /* Uniform noise of peak-to-peak `amplitude` around `offset`, drawn from the
@@ -186,9 +186,9 @@ SIGCORE32_API ZwMemHandle W_DrawWave(ZwSurface* surface, ZwMemHandle handle, dou
 
 /* The zero line, then the trace of the samples from 0, at full scale, both
  * shifted by left and top. */
-SIGCORE32_API ZwMemHandle W_DrawWaveForPrint(ZwSurface* surface, ZwMemHandle handle,
-                                             double length, int32_t width, int32_t height,
-                                             int32_t left, int32_t top);
+SIGCORE32_API ZwMemHandle W_DrawWaveForPrint(ZwSurface* surface, ZwMemHandle handle, double length,
+                                             int32_t width, int32_t height, int32_t left,
+                                             int32_t top);
 
 /* The zero line (code 0) at full scale across the width. Returns 0. */
 SIGCORE32_API int32_t W_DrawGrid(ZwSurface* surface, int32_t width, int32_t height);
@@ -207,8 +207,8 @@ SIGCORE32_API ZwMemHandle W_DrawDigital(ZwSurface* surface, ZwMemHandle handle, 
  * colour by enabledMask; lines of selectedMask are drawn in the selected
  * colours over the selection. Makes and deletes its own pens and selects
  * back the pen it found. */
-SIGCORE32_API ZwMemHandle W_DrawDigitalPattern(ZwSurface* surface, ZwMemHandle handle,
-                                               double start, double length, int32_t enabledMask,
+SIGCORE32_API ZwMemHandle W_DrawDigitalPattern(ZwSurface* surface, ZwMemHandle handle, double start,
+                                               double length, int32_t enabledMask,
                                                int32_t selectedMask, double selectionStart,
                                                double selectionEnd, int32_t width, int32_t height,
                                                uint32_t enabledColour, uint32_t disabledColour,

@@ -46,13 +46,33 @@ struct CodeRange {
     int hi;
 };
 
-// Smallest and largest code of a non-empty run.
+// Smallest and largest code of a non-empty run. Blocks of a fixed 16 codes
+// let the compiler keep 16 running extremes in vector registers; the rest
+// goes one by one.
 inline CodeRange codeRangeOf(const int16_t* codes, int64_t count) {
-    int lo = codes[0];
-    int hi = codes[0];
-    for (int64_t i = 1; i < count; ++i) {
-        lo = std::min<int>(lo, codes[i]);
-        hi = std::max<int>(hi, codes[i]);
+    constexpr int kBlock = 16;
+    int64_t i = 0;
+    int16_t lo = codes[0];
+    int16_t hi = codes[0];
+    if (count >= kBlock) {
+        int16_t los[kBlock];
+        int16_t his[kBlock];
+        for (int k = 0; k < kBlock; ++k)
+            los[k] = his[k] = codes[k];
+        for (i = kBlock; i + kBlock <= count; i += kBlock)
+            for (int k = 0; k < kBlock; ++k) {
+                const int16_t c = codes[i + k];
+                los[k] = c < los[k] ? c : los[k];
+                his[k] = c > his[k] ? c : his[k];
+            }
+        for (int k = 0; k < kBlock; ++k) {
+            lo = std::min(lo, los[k]);
+            hi = std::max(hi, his[k]);
+        }
+    }
+    for (; i < count; ++i) {
+        lo = std::min(lo, codes[i]);
+        hi = std::max(hi, codes[i]);
     }
     return {lo, hi};
 }

@@ -23,13 +23,14 @@ using sigcore::Range;
 
 constexpr int kLines = 16;
 
-bool bitOf(int16_t code, int line) { return (static_cast<uint16_t>(code) >> line) & 1u; }
+bool bitOf(int16_t code, int line) {
+    return (static_cast<uint16_t>(code) >> line) & 1u;
+}
 
 // W_DrawDigital takes one sample per column, its first, at round(pos)
 // (half up) rather than floor(pos). Empty: the sample lies outside the memory.
 std::vector<std::optional<int16_t>> firstSampleOfColumns(std::span<const int16_t> memory,
-                                                         int64_t base, double step,
-                                                         int32_t width) {
+                                                         int64_t base, double step, int32_t width) {
     std::vector<std::optional<int16_t>> samples(static_cast<std::size_t>(width));
     double pos = 0;
     for (auto& sample : samples) {
@@ -44,9 +45,9 @@ std::vector<std::optional<int16_t>> firstSampleOfColumns(std::span<const int16_t
 // What the pattern needs of one column, for all 16 lines at once.
 struct ColumnBits {
     int32_t x;
-    uint16_t first;   // bits of the column's first sample
-    uint16_t last;    // bits of its last visited sample
-    uint16_t changes; // bits that change inside the column
+    uint16_t first;    // bits of the column's first sample
+    uint16_t last;     // bits of its last visited sample
+    uint16_t changes;  // bits that change inside the column
     int64_t lastIndex; // last visited sample, relative to ceil(start)
 };
 
@@ -90,7 +91,9 @@ public:
     PatternPens(const PatternPens&) = delete;
     PatternPens& operator=(const PatternPens&) = delete;
 
-    ZwPen pen(bool enabled, bool selected) const { return pens_[(selected ? 2 : 0) + (enabled ? 0 : 1)]; }
+    ZwPen pen(bool enabled, bool selected) const {
+        return pens_[(selected ? 2 : 0) + (enabled ? 0 : 1)];
+    }
 
     void select(ZwPen pen) {
         const ZwPen previous = s_.select_pen(s_.ctx, pen);
@@ -215,8 +218,8 @@ SIGCORE32_API ZwMemHandle W_DrawDigital(ZwSurface* surface, ZwMemHandle handle, 
     });
 }
 
-SIGCORE32_API ZwMemHandle W_DrawDigitalPattern(ZwSurface* surface, ZwMemHandle handle,
-                                               double start, double length, int32_t enabledMask,
+SIGCORE32_API ZwMemHandle W_DrawDigitalPattern(ZwSurface* surface, ZwMemHandle handle, double start,
+                                               double length, int32_t enabledMask,
                                                int32_t selectedMask, double selectionStart,
                                                double selectionEnd, int32_t width, int32_t height,
                                                uint32_t enabledColour, uint32_t disabledColour,

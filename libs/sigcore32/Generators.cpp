@@ -67,18 +67,16 @@ SIGCORE32_API int32_t W_MakeSquare(ZwMemHandle handle, double start, double leng
                                    double amplitude, double cycles, double phase, double duty,
                                    double transition) {
     const sigcore::SquareShape square(duty, transition);
-    return generatePeriodic(
-        handle, start, length, offset, amplitude, cycles, phase,
-        [&](double angle) { return square(sigcore::periodPosition(angle)); });
+    return generatePeriodic(handle, start, length, offset, amplitude, cycles, phase,
+                            [&](double angle) { return square(sigcore::periodPosition(angle)); });
 }
 
-SIGCORE32_API int32_t W_MakeTriangle(ZwMemHandle handle, double start, double length,
-                                     double offset, double amplitude, double cycles, double phase,
+SIGCORE32_API int32_t W_MakeTriangle(ZwMemHandle handle, double start, double length, double offset,
+                                     double amplitude, double cycles, double phase,
                                      double symmetry) {
     const sigcore::TriangleShape triangle(symmetry);
-    return generatePeriodic(
-        handle, start, length, offset, amplitude, cycles, phase,
-        [&](double angle) { return triangle(sigcore::periodPosition(angle)); });
+    return generatePeriodic(handle, start, length, offset, amplitude, cycles, phase,
+                            [&](double angle) { return triangle(sigcore::periodPosition(angle)); });
 }
 
 SIGCORE32_API int32_t W_MakeNoise(ZwMemHandle handle, double start, double length, double offset,

@@ -52,7 +52,7 @@ double SquareShape::operator()(double f) const {
         if (t_ == 0)
             return 1;
         if (f < d_ / 2)
-            return f < t_ ? f / t_ : 1; // rising half-edge from 0
+            return f < t_ ? f / t_ : 1;          // rising half-edge from 0
         return f <= d_ - t_ ? 1 : (d_ - f) / t_; // falling half-edge to 0
     }
     const double g = f - d_;
@@ -80,7 +80,7 @@ double TriangleShape::operator()(double f) const {
     if (f <= a_)
         return f / a_; // rising from 0 to +1
     if (f >= b_)
-        return (f - b_) / a_ - 1; // rising from -1 to 0
+        return (f - b_) / a_ - 1;        // rising from -1 to 0
     return 2 * (b_ - f) / (b_ - a_) - 1; // falling from +1 to -1
 }
 

@@ -12,9 +12,11 @@
 
 namespace sigcore {
 
-// Rows far outside the surface stay representable for 16-bit-safe drawing.
+// floor(row) limited to -32768..32767, so rows far outside the surface stay
+// representable for 16-bit-safe drawing. Limiting first and flooring after
+// gives the same row and lets the floor be the cheap one.
 inline int32_t limitRow(double row) {
-    return static_cast<int32_t>(std::clamp(row, -32768.0, 32767.0));
+    return floorSmall(std::clamp(row, -32768.0, 32767.0));
 }
 
 // Zoomed: row = floor(((32767 - code) - top) * height / span); top is a code
@@ -26,7 +28,7 @@ struct ZoomedRows {
     double span;
 
     int32_t operator()(int code) const {
-        return limitRow(std::floor(((kHighestCode - code) - top) * height / span));
+        return limitRow(((kHighestCode - code) - top) * height / span);
     }
 };
 
@@ -35,8 +37,12 @@ struct ZoomedRows {
 struct FullScaleRows {
     double height;
 
-    double unlimited(int code) const { return std::floor(height * kCodeStep * (kHighestCode - code)); }
-    int32_t operator()(int code) const { return limitRow(std::min(unlimited(code), height - 1)); }
+    double unlimited(int code) const { return std::floor(scaled(code)); }
+    // height - 1 is whole, so pulling up before the floor is the same.
+    int32_t operator()(int code) const { return limitRow(std::min(scaled(code), height - 1)); }
+
+private:
+    double scaled(int code) const { return height * kCodeStep * (kHighestCode - code); }
 };
 
 } // namespace sigcore

@@ -14,6 +14,13 @@ inline constexpr double kCodeStep = 1.5259254737998596e-05;
 inline constexpr double kHighestCode = 32767.0;
 inline constexpr double kLowestCode = -32768.0;
 
+// floor(x) for |x| < 2^31, without the general-purpose floor sequence: a
+// truncation, one down for negative fractions. Exactly floor in that range.
+inline int32_t floorSmall(double x) {
+    const auto t = static_cast<int32_t>(x);
+    return t - (static_cast<double>(t) > x ? 1 : 0);
+}
+
 // Limits, then rounds half up. NaN (e.g. 0/0 from an empty range) has no
 // sensible code; 0, the centre line, is stored instead of an undefined
 // conversion.
@@ -24,7 +31,7 @@ inline int16_t toCode(double value) {
         value = kHighestCode;
     else if (value < kLowestCode)
         value = kLowestCode;
-    return static_cast<int16_t>(std::floor(value + 0.5));
+    return static_cast<int16_t>(floorSmall(value + 0.5));
 }
 
 inline int16_t limitCode(int64_t value) {
@@ -36,7 +43,9 @@ inline int16_t limitCode(int64_t value) {
 }
 
 // floor(x + 0.5) as an integer; used for rounding positions and code offsets.
-inline double roundHalfUp(double x) { return std::floor(x + 0.5); }
+inline double roundHalfUp(double x) {
+    return std::floor(x + 0.5);
+}
 
 } // namespace sigcore
 

@@ -26,12 +26,18 @@ inline int64_t saturatedIndex(double whole) {
 }
 
 // Positions round up: a start of 2.1 means sample 3.
-inline int64_t ceilIndex(double x) { return saturatedIndex(std::ceil(x)); }
-inline int64_t floorIndex(double x) { return saturatedIndex(std::floor(x)); }
+inline int64_t ceilIndex(double x) {
+    return saturatedIndex(std::ceil(x));
+}
+inline int64_t floorIndex(double x) {
+    return saturatedIndex(std::floor(x));
+}
 
 // True when every argument is a finite number; positions that are not are
 // refused at the door.
-template <typename... D> bool allFinite(D... values) { return (std::isfinite(values) && ...); }
+template <typename... D> bool allFinite(D... values) {
+    return (std::isfinite(values) && ...);
+}
 
 // Half-open index range [begin, end).
 struct Range {

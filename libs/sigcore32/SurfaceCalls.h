@@ -10,8 +10,12 @@
 
 namespace sigcore {
 
-inline bool drawsLines(const ZwSurface* s) { return s && s->move_to && s->line_to; }
-inline bool drawsPolylines(const ZwSurface* s) { return s && s->polyline; }
+inline bool drawsLines(const ZwSurface* s) {
+    return s && s->move_to && s->line_to;
+}
+inline bool drawsPolylines(const ZwSurface* s) {
+    return s && s->polyline;
+}
 inline bool makesPens(const ZwSurface* s) {
     return drawsLines(s) && s->create_pen && s->select_pen && s->delete_pen;
 }

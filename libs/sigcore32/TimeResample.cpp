@@ -21,19 +21,21 @@ namespace sigcore {
 namespace {
 
 struct Geometry {
-    int64_t s;       // first sample of the old stretch
-    int64_t n;       // its length in samples
-    double length;   // its length as the double that sets the ratio
-    int64_t t;       // ceil(new start)
-    int64_t m;       // |ceil(new length)|
-    bool reversed;   // new length negative
-    int64_t total;   // used length, at most the memory's size
+    int64_t s;     // first sample of the old stretch
+    int64_t n;     // its length in samples
+    double length; // its length as the double that sets the ratio
+    int64_t t;     // ceil(new start)
+    int64_t m;     // |ceil(new length)|
+    bool reversed; // new length negative
+    int64_t total; // used length, at most the memory's size
     int64_t w() const { return s + n; }
 };
 
 // q index j is stored at dest(j): forward from t, or back to front ending
 // just before t.
-int64_t destination(const Geometry& g, int64_t j) { return g.reversed ? g.t - 1 - j : g.t + j; }
+int64_t destination(const Geometry& g, int64_t j) {
+    return g.reversed ? g.t - 1 - j : g.t + j;
+}
 
 // The q indices whose destination lies inside a memory of `size` samples.
 Range visibleOutput(const Geometry& g, int64_t size) {
@@ -43,8 +45,8 @@ Range visibleOutput(const Geometry& g, int64_t size) {
 }
 
 // Compression: every output sample is one input sample, no averaging.
-void pickSamples(std::span<const int16_t> memory, const Geometry& g, double newMagnitude,
-                 Range out, std::vector<int16_t>& q) {
+void pickSamples(std::span<const int16_t> memory, const Geometry& g, double newMagnitude, Range out,
+                 std::vector<int16_t>& q) {
     const double ratio = g.length / newMagnitude;
     const int64_t last = int64_t(memory.size()) - 1;
     for (int64_t j = out.begin; j < out.end; ++j) {
@@ -59,8 +61,8 @@ void pickSamples(std::span<const int16_t> memory, const Geometry& g, double newM
 // to pos[k + 1] walk from it towards the next source sample with a step set
 // by the ratio (not by the actual gap, so the walk need not meet the next
 // sample exactly).
-void interpolate(std::span<const int16_t> memory, const Geometry& g, double newMagnitude,
-                 Range out, std::vector<int16_t>& q) {
+void interpolate(std::span<const int16_t> memory, const Geometry& g, double newMagnitude, Range out,
+                 std::vector<int16_t>& q) {
     const double ratio = newMagnitude / g.length;
     std::vector<int64_t> pos(size_t(g.n) + 1);
     for (int64_t k = 0; k < g.n; ++k)
@@ -100,8 +102,9 @@ void fill(std::span<int16_t> memory, Range r, int16_t code) {
 ResampleResult resampleTime(std::span<int16_t> memory, const TimeResample& rq) {
     const auto size = int64_t(memory.size());
     const int64_t v = ceilIndex(rq.newLength);
-    Geometry g{ceilIndex(rq.start), ceilIndex(rq.length), rq.length, ceilIndex(rq.newStart),
-               v < 0 ? -v : v,      v < 0,               std::min(rq.total, size)};
+    Geometry g{ceilIndex(rq.start),     ceilIndex(rq.length), rq.length,
+               ceilIndex(rq.newStart),  v < 0 ? -v : v,       v < 0,
+               std::min(rq.total, size)};
     if (g.n <= 0 || g.m <= 0)
         return ResampleResult::NothingToDo;
 

@@ -93,16 +93,16 @@ SIGCORE32_API ZwMemHandle W_DrawWave(ZwSurface* surface, ZwMemHandle handle, dou
         if (!memory)
             return 0;
         const auto points =
-            sigcore::decimate(memory.span(), sigcore::ceilIndex(start), (length - 1) / width,
-                              width, sigcore::FullScaleRows{double(height)});
+            sigcore::decimate(memory.span(), sigcore::ceilIndex(start), (length - 1) / width, width,
+                              sigcore::FullScaleRows{double(height)});
         Canvas(*surface).polyline(points);
         return handle;
     });
 }
 
-SIGCORE32_API ZwMemHandle W_DrawWaveForPrint(ZwSurface* surface, ZwMemHandle handle,
-                                             double length, int32_t width, int32_t height,
-                                             int32_t left, int32_t top) {
+SIGCORE32_API ZwMemHandle W_DrawWaveForPrint(ZwSurface* surface, ZwMemHandle handle, double length,
+                                             int32_t width, int32_t height, int32_t left,
+                                             int32_t top) {
     return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsLines(surface) || !sigcore::drawsPolylines(surface) ||
             !std::isfinite(length) || length <= 0 || width <= 0 || height <= 0)

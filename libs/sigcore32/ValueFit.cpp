@@ -51,8 +51,8 @@ int32_t fitStretch(ZwMemHandle handle, double start, double length, Fit fit) {
 
 extern "C" {
 
-SIGCORE32_API int32_t W_CompYMaxMin(ZwMemHandle handle, double start, double length,
-                                    double newMax, double newMin) {
+SIGCORE32_API int32_t W_CompYMaxMin(ZwMemHandle handle, double start, double length, double newMax,
+                                    double newMin) {
     return fitStretch(handle, start, length, [&](std::span<int16_t> codes) {
         const Extremes e = extremesOf(codes);
         if (e.hi == e.lo)

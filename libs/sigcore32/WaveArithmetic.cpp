@@ -18,7 +18,8 @@ struct PhysicalRange {
     double unit;   // value of one code step
     double centre; // value of code 0
 
-    PhysicalRange(double min, double max) : unit((max - min) * sigcore::kCodeStep), centre((max + min) / 2) {}
+    PhysicalRange(double min, double max)
+        : unit((max - min) * sigcore::kCodeStep), centre((max + min) / 2) {}
     double valueOf(int16_t code) const { return unit * code + centre; }
     int16_t codeOf(double value) const { return sigcore::toCode((value - centre) / unit); }
 };
@@ -48,7 +49,8 @@ extern "C" SIGCORE32_API int32_t W_CalcWave(ZwMemHandle first, ZwMemHandle secon
         const int64_t s = sigcore::ceilIndex(start);
         // The first waveform is read from its stretch at start, the second and
         // the result from sample 0: keep i where all three are inside.
-        const sigcore::Range fromA = sigcore::limitTo({s, s + sigcore::ceilIndex(length)}, a.size());
+        const sigcore::Range fromA =
+            sigcore::limitTo({s, s + sigcore::ceilIndex(length)}, a.size());
         const int64_t begin = fromA.begin - s;
         const int64_t end = std::min({fromA.end - s, int64_t(b.size()), int64_t(out.size())});
         const PhysicalRange range(min, max);

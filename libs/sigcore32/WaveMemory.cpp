@@ -20,7 +20,9 @@ SIGCORE32_API ZwMemHandle W_AllocMemory(int32_t count) {
     return ZwGlobalAlloc(static_cast<size_t>(count) * sizeof(int16_t));
 }
 
-SIGCORE32_API ZwMemHandle W_FreeMemory(ZwMemHandle handle) { return ZwGlobalFree(handle); }
+SIGCORE32_API ZwMemHandle W_FreeMemory(ZwMemHandle handle) {
+    return ZwGlobalFree(handle);
+}
 
 SIGCORE32_API int32_t W_ClearMemory(ZwMemHandle handle, double start, double length) {
     return guarded(0, [&] {
@@ -35,8 +37,8 @@ SIGCORE32_API int32_t W_ClearMemory(ZwMemHandle handle, double start, double len
     });
 }
 
-SIGCORE32_API int32_t W_CopyMemory(ZwMemHandle source, ZwMemHandle destination,
-                                   double sourceStart, double destinationStart, double length) {
+SIGCORE32_API int32_t W_CopyMemory(ZwMemHandle source, ZwMemHandle destination, double sourceStart,
+                                   double destinationStart, double length) {
     return guarded(0, [&] {
         if (!sigcore::allFinite(sourceStart, destinationStart, length) || length <= 0)
             return 0;
@@ -61,8 +63,7 @@ SIGCORE32_API int32_t W_CopyMemory(ZwMemHandle source, ZwMemHandle destination,
     });
 }
 
-SIGCORE32_API int32_t W_DeleteWave(ZwMemHandle handle, double start, double length,
-                                   int32_t total) {
+SIGCORE32_API int32_t W_DeleteWave(ZwMemHandle handle, double start, double length, int32_t total) {
     return guarded(0, [&] {
         if (!sigcore::allFinite(start, length) || length <= 0)
             return 0;
@@ -97,8 +98,7 @@ SIGCORE32_API int32_t W_GetWaveData(ZwMemHandle handle, double index, double cou
     });
 }
 
-SIGCORE32_API int32_t W_GetMaxMin(ZwMemHandle handle, double start, double length,
-                                  int32_t which) {
+SIGCORE32_API int32_t W_GetMaxMin(ZwMemHandle handle, double start, double length, int32_t which) {
     return guarded(0, [&] {
         if (!sigcore::allFinite(start, length))
             return 0;

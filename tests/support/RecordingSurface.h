@@ -37,8 +37,12 @@ struct SurfaceCall {
     }
 };
 
-inline SurfaceCall MoveTo(int32_t x, int32_t y) { return {SurfaceCall::Kind::MoveTo, x, y}; }
-inline SurfaceCall LineTo(int32_t x, int32_t y) { return {SurfaceCall::Kind::LineTo, x, y}; }
+inline SurfaceCall MoveTo(int32_t x, int32_t y) {
+    return {SurfaceCall::Kind::MoveTo, x, y};
+}
+inline SurfaceCall LineTo(int32_t x, int32_t y) {
+    return {SurfaceCall::Kind::LineTo, x, y};
+}
 
 inline std::ostream& operator<<(std::ostream& os, const SurfaceCall& c) {
     switch (c.kind) {

@@ -188,11 +188,10 @@ TEST(Bounds, DrawingStopsAtTheEndsOfTheMemory) {
     EXPECT_EQ(W_DrawWave2(outside.get(), w.handle(), 100, 0, 10, 65534, 4, 100), w.handle());
     EXPECT_EQ(W_DrawWave(outside.get(), w.handle(), kHuge, kHuge, 4, 100), w.handle());
     EXPECT_EQ(W_DrawWaveForPrint(outside.get(), w.handle(), kHuge, 4, 100, 0, 0), w.handle());
-    EXPECT_EQ(W_DrawDigital(outside.get(), w.handle(), -kHuge, kHuge, 0xFFFF, 4, 100),
-              w.handle());
-    EXPECT_EQ(W_DrawDigitalPattern(outside.get(), w.handle(), 1e9, 10, 1, 1, 0, 1, 4, 100, 1, 2,
-                                   3, 4),
-              w.handle());
+    EXPECT_EQ(W_DrawDigital(outside.get(), w.handle(), -kHuge, kHuge, 0xFFFF, 4, 100), w.handle());
+    EXPECT_EQ(
+        W_DrawDigitalPattern(outside.get(), w.handle(), 1e9, 10, 1, 1, 0, 1, 4, 100, 1, 2, 3, 4),
+        w.handle());
     RecordingSurface pens;
     W_DrawDigitalPattern(pens.get(), w.handle(), 3, 10, 1, 1, 0, 1, 6, 100, 1, 2, 3, 4);
     EXPECT_EQ(pens.selected, 0u) << "pens are restored even when columns fall outside";

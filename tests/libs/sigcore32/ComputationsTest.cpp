@@ -167,8 +167,8 @@ Codes referenceCompWaveX(Codes mem, double start, double length, int total, doub
                 q[std::size_t(pos[std::size_t(k)])] = c;
             // Reversed, m = |ceil(new length)| may be below |new length|, so
             // positions can pass m; they are never stored back.
-            for (long p = pos[std::size_t(k)] + 1; p < pos[std::size_t(k) + 1] && p < total && p < m;
-                 ++p) {
+            for (long p = pos[std::size_t(k)] + 1;
+                 p < pos[std::size_t(k) + 1] && p < total && p < m; ++p) {
                 const long r = long(std::floor((p - pos[std::size_t(k)]) * step + 0.5));
                 q[std::size_t(p)] = d > c ? c + r : d < c ? c - r : c;
             }

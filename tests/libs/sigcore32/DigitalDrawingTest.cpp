@@ -35,9 +35,9 @@ TEST(DrawDigital, OneLineAsALevelTraceWithVerticalEdges) {
     const Wave w(Codes{0, 1, 1, 0});
     RecordingSurface s;
     EXPECT_EQ(W_DrawDigital(s.get(), w.handle(), 0, 4, 1, 4, 30), w.handle());
-    EXPECT_EQ(s.calls, (Calls{MoveTo(0, 20), LineTo(0, 20), LineTo(0, 20), LineTo(1, 20),
-                              LineTo(1, 10), LineTo(2, 10), LineTo(2, 10), LineTo(3, 10),
-                              LineTo(3, 20)}));
+    EXPECT_EQ(s.calls,
+              (Calls{MoveTo(0, 20), LineTo(0, 20), LineTo(0, 20), LineTo(1, 20), LineTo(1, 10),
+                     LineTo(2, 10), LineTo(2, 10), LineTo(3, 10), LineTo(3, 20)}));
 }
 
 TEST(DrawDigital, OnlyTheHighestBitOfTheMaskCounts) {
@@ -62,8 +62,8 @@ TEST(DrawDigital, ColumnsTakeTheSampleAtTheRoundedPosition) {
     const Wave w(Codes{0, 1, 0});
     RecordingSurface s;
     EXPECT_EQ(W_DrawDigital(s.get(), w.handle(), 0, 3, 1, 2, 30), w.handle());
-    EXPECT_EQ(s.calls, (Calls{MoveTo(0, 20), LineTo(0, 20), LineTo(0, 20), LineTo(1, 20),
-                              LineTo(1, 20)}));
+    EXPECT_EQ(s.calls,
+              (Calls{MoveTo(0, 20), LineTo(0, 20), LineTo(0, 20), LineTo(1, 20), LineTo(1, 20)}));
 }
 
 TEST(DrawDigitalPattern, GeometryOf49Units) {
@@ -88,8 +88,8 @@ TEST(DrawDigitalPattern, PensPerLineAndThePenFoundIsSelectedBack) {
     const Wave w(Codes{1, 1});
     RecordingSurface s;
     s.selected = 0;
-    EXPECT_EQ(W_DrawDigitalPattern(s.get(), w.handle(), 0, 2, 0x0001, 0, 0, 0, 2, 100, 0x10,
-                                   0x20, 0x30, 0x40),
+    EXPECT_EQ(W_DrawDigitalPattern(s.get(), w.handle(), 0, 2, 0x0001, 0, 0, 0, 2, 100, 0x10, 0x20,
+                                   0x30, 0x40),
               w.handle());
     // Pens 101..104 in the colour order: enabled, disabled, enabled-selected,
     // disabled-selected.
@@ -114,8 +114,8 @@ TEST(DrawDigitalPattern, PensPerLineAndThePenFoundIsSelectedBack) {
     // Bit 0 is set in both columns: two horizontal pieces on its high row.
     const Calls drawing = s.drawing();
     const Calls bit0(drawing.end() - 5, drawing.end());
-    EXPECT_EQ(bit0, (Calls{MoveTo(0, 93), MoveTo(0, 93), LineTo(1, 93), MoveTo(1, 93),
-                           LineTo(2, 93)}));
+    EXPECT_EQ(bit0,
+              (Calls{MoveTo(0, 93), MoveTo(0, 93), LineTo(1, 93), MoveTo(1, 93), LineTo(2, 93)}));
 }
 
 TEST(DrawDigitalPattern, EdgesInsideAndBetweenColumns) {

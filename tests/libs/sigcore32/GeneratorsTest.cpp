@@ -84,9 +84,9 @@ TEST(MakeSquare, EdgesAreStraightLinesThroughZero) {
     // Transition 100: half-edges longer than half their part never reach +-1.
     EXPECT_EQ(square(50, 100, 8), (Codes{0, 250, 500, 250, 0, -250, -500, -250}));
     // Duty 75, transition 10: edges of 0.1 period centred on 0 and 0.75.
-    EXPECT_EQ(square(75, 10, 20), (Codes{0,    1000, 1000,  1000,  1000,  1000,  1000,
-                                         1000, 1000, 1000,  1000,  1000,  1000,  1000,
-                                         1000, 0,    -1000, -1000, -1000, -1000}));
+    EXPECT_EQ(square(75, 10, 20),
+              (Codes{0,    1000, 1000, 1000, 1000, 1000, 1000,  1000,  1000,  1000,
+                     1000, 1000, 1000, 1000, 1000, 0,    -1000, -1000, -1000, -1000}));
 }
 
 TEST(MakeSquare, WholePhaseTakesTheFirstSampleAsTheEndOfAPeriod) {

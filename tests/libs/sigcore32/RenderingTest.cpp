@@ -44,10 +44,10 @@ TEST(DrawWave2, ColumnDrawsOneRunFromItsNearerEnd) {
     RecordingSurface s;
     EXPECT_EQ(W_DrawWave2(s.get(), w.handle(), 0, 0, 6, 65534, 3, 100), w.handle());
     EXPECT_EQ(s.calls, (Calls{MoveTo(0, 0), MoveTo(0, 0), LineTo(0, 51), // column 0: 0 .. 50
-                              MoveTo(1, 50), LineTo(1, 51),               // column 1 from 50 ...
-                              MoveTo(1, 50), LineTo(1, 100),              // ... down to the edge
-                              MoveTo(2, 99), LineTo(2, 100),              // column 2 from 100 ...
-                              MoveTo(2, 99), LineTo(2, 49)}));            // ... up to 50
+                              MoveTo(1, 50), LineTo(1, 51),              // column 1 from 50 ...
+                              MoveTo(1, 50), LineTo(1, 100),             // ... down to the edge
+                              MoveTo(2, 99), LineTo(2, 100),             // column 2 from 100 ...
+                              MoveTo(2, 99), LineTo(2, 49)}));           // ... up to 50
 }
 
 TEST(DrawWave2, FewerSamplesThanColumnsDrawSteps) {
@@ -55,9 +55,9 @@ TEST(DrawWave2, FewerSamplesThanColumnsDrawSteps) {
     RecordingSurface s;
     EXPECT_EQ(W_DrawWave2(s.get(), w.handle(), 0, 0, 2, 65534, 4, 100), w.handle());
     // Level 50 held to column 2, then up to row 0 there.
-    EXPECT_EQ(s.calls, (Calls{MoveTo(0, 50), MoveTo(1, 50), LineTo(1, 51), MoveTo(2, 50),
-                              LineTo(2, 51), MoveTo(2, 50), LineTo(2, -1), MoveTo(3, 0),
-                              LineTo(3, 1)}));
+    EXPECT_EQ(s.calls,
+              (Calls{MoveTo(0, 50), MoveTo(1, 50), LineTo(1, 51), MoveTo(2, 50), LineTo(2, 51),
+                     MoveTo(2, 50), LineTo(2, -1), MoveTo(3, 0), LineTo(3, 1)}));
 }
 
 TEST(DrawWave2, StartRoundsUpAndColumnsFollowTheAccumulatedPosition) {
@@ -90,11 +90,10 @@ TEST(DrawWave2, JumpAcrossTheSurfaceDrawsTheWholeColumn) {
 TEST(DrawWave2, TraceWhollyAboveOrBelowDrawsNoLines) {
     for (const Codes& codes : {Codes{150, 200, 300, 151}, Codes{-20, -30, -1, -32768}}) {
         const Calls calls = drawOneSamplePerColumn(codes);
-        EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
-                                [](const SurfaceCall& c) {
-                                    return c.kind == SurfaceCall::Kind::LineTo;
-                                }),
-                  0);
+        EXPECT_EQ(
+            std::count_if(calls.begin(), calls.end(),
+                          [](const SurfaceCall& c) { return c.kind == SurfaceCall::Kind::LineTo; }),
+            0);
     }
 }
 
@@ -188,7 +187,8 @@ TEST(DrawWave2, AgreesWithAPerSampleReadingOverRandomViews) {
     // A random walk with jumps: runs of similar codes and sudden edges.
     int level = 0;
     for (auto& c : codes) {
-        level = std::clamp(level + std::uniform_int_distribution<int>(-900, 900)(rng), -32768, 32767);
+        level =
+            std::clamp(level + std::uniform_int_distribution<int>(-900, 900)(rng), -32768, 32767);
         if (rng() % 97 == 0)
             level = std::uniform_int_distribution<int>(-32768, 32767)(rng);
         c = static_cast<int16_t>(level);
@@ -224,8 +224,7 @@ TEST(DrawWave, FullScaleTraceIsOnePolylineOverLengthMinusOne) {
     const Wave many(Codes{0, 32767, 0, 16384, -32767, 0, 0});
     RecordingSurface t;
     EXPECT_EQ(W_DrawWave(t.get(), many.handle(), 0, 7, 3, 100), many.handle());
-    EXPECT_EQ(t.calls,
-              (Calls{Polyline({{0, 0}, {0, 50}, {1, 50}, {1, 24}, {2, 50}, {2, 99}})}));
+    EXPECT_EQ(t.calls, (Calls{Polyline({{0, 0}, {0, 50}, {1, 50}, {1, 24}, {2, 50}, {2, 99}})}));
 }
 
 TEST(DrawWaveForPrint, ZeroLineThenTheShiftedTraceFromSampleZero) {
