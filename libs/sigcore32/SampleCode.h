@@ -42,11 +42,6 @@ inline int16_t limitCode(int64_t value) {
     return static_cast<int16_t>(value);
 }
 
-// floor(x + 0.5) as an integer; used for rounding positions and code offsets.
-inline double roundHalfUp(double x) {
-    return std::floor(x + 0.5);
-}
-
 } // namespace sigcore
 
 #endif

@@ -3,6 +3,8 @@
 #ifndef SIGCORE32_STRETCH_H
 #define SIGCORE32_STRETCH_H
 
+#include "SampleCode.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -31,6 +33,14 @@ inline int64_t ceilIndex(double x) {
 }
 inline int64_t floorIndex(double x) {
     return saturatedIndex(std::floor(x));
+}
+
+// floor(x + 0.5) as an index, the cheap way in the range of real positions.
+inline int64_t roundedIndex(double x) {
+    const double r = x + 0.5;
+    if (r > -2147483648.0 && r < 2147483647.0)
+        return floorSmall(r);
+    return saturatedIndex(std::floor(r));
 }
 
 // True when every argument is a finite number; positions that are not are

@@ -52,7 +52,7 @@ void pickSamples(std::span<const int16_t> memory, const Geometry& g, double newM
     for (int64_t j = out.begin; j < out.end; ++j) {
         // Rounding may point one past the stretch; it cannot point past the
         // memory.
-        const int64_t from = g.s + saturatedIndex(roundHalfUp(double(j) * ratio));
+        const int64_t from = g.s + roundedIndex(double(j) * ratio);
         q[size_t(j - out.begin)] = memory[size_t(std::min(from, last))];
     }
 }
@@ -66,7 +66,7 @@ void interpolate(std::span<const int16_t> memory, const Geometry& g, double newM
     const double ratio = newMagnitude / g.length;
     std::vector<int64_t> pos(size_t(g.n) + 1);
     for (int64_t k = 0; k < g.n; ++k)
-        pos[size_t(k)] = saturatedIndex(roundHalfUp(double(k) * ratio));
+        pos[size_t(k)] = roundedIndex(double(k) * ratio);
     // Output positions at or past the used length are never filled.
     const int64_t limit = std::min(g.m, g.total);
     pos[size_t(g.n)] = limit;
@@ -86,7 +86,7 @@ void interpolate(std::span<const int16_t> memory, const Geometry& g, double newM
         const double step = std::abs(double(d) - double(c)) / ratio;
         const int64_t direction = d > c ? 1 : d < c ? -1 : 0;
         for (int64_t p = from; p < to; ++p) {
-            const int64_t walked = saturatedIndex(roundHalfUp(double(p - at) * step));
+            const int64_t walked = roundedIndex(double(p - at) * step);
             put(p, limitCode(c + direction * walked));
         }
     }
