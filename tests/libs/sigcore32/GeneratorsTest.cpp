@@ -1,5 +1,5 @@
-// The standard generators at their special phases, the period shapes, the
-// noise sequence and the constant level.
+// The standard generators at the phases where their pieces join, the period
+// shapes, the noise sequence and the constant level.
 
 #include "NoiseSource.h"
 #include "PeriodShapes.h"
@@ -105,7 +105,7 @@ TEST(MakeTriangle, SymmetrySetsTheShareOfTheRise) {
     EXPECT_EQ(triangle(-0.01, 4), (Codes{0, 0, 0, 0}));
 }
 
-TEST(MakeTriangle, SpecialPhases) {
+TEST(MakeTriangle, WholeHalfAndNegativePhases) {
     // 360 degrees: the first sample is the end of a period; only the falling
     // ramp shows it.
     EXPECT_EQ(triangle(50, 4, 360), triangle(50, 4, 0));
