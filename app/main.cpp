@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <csignal>
 #include <optional>
@@ -25,6 +26,7 @@ namespace {
 struct CommandLine {
     bool help = false;
     bool version = false;
+    bool exitWhenShown = false;
     std::optional<zw::Language> language;
     QString waveFile;
     QString error;
@@ -38,6 +40,8 @@ CommandLine parse(const QStringList& arguments) {
             c.help = true;
         else if (a == "--version")
             c.version = true;
+        else if (a == "--exit-when-shown")
+            c.exitWhenShown = true;
         else if (a.startsWith("--lang=")) {
             c.language = zw::LanguageFromName(QStringView(a).mid(7));
             if (!c.language)
@@ -58,6 +62,8 @@ void printUsage(QTextStream& out) {
            "                when the file 8832_Eng.Env is in the start-up folder)\n"
            "  --version     show the version and exit\n"
            "  --help        show this help and exit\n"
+           "  --exit-when-shown  start, show the main window and end at once\n"
+           "                (for timing the start-up)\n"
            "The model files (*.SYS) and USBTMC.ID are read from the start-up folder.\n";
 }
 
@@ -129,6 +135,8 @@ int main(int argc, char* argv[]) {
     zw::MainWindow window(context);
     window.load(command.waveFile);
     window.show();
+    if (command.exitWhenShown)
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     const int result = app.exec();
     storeSetting(registry, setting.stored());
     return result;
