@@ -64,4 +64,16 @@ FileDialogProposal SaveProposal(const QString& waveFileName, const QString& exte
     return p;
 }
 
+QString OpenFileFilter(Language language) {
+    if (language == Language::English)
+        return "Binary files(*.wdb);;Text files(*.txt);;All files(*.*)";
+    return QString::fromUtf8("ﾊﾞｲﾅﾘ独自形式(*.wdb);;ﾃｷｽﾄ形式(*.txt);;全てのﾌｧｲﾙ(*.*)");
+}
+
+QString SaveFileFilter(bool binary, Language language) {
+    if (language == Language::English)
+        return binary ? "Binary files(*.wdb)" : "Text files(*.txt)";
+    return QString::fromUtf8(binary ? "ﾊﾞｲﾅﾘ独自形式(*.wdb)" : "ﾃｷｽﾄ形式(*.txt)");
+}
+
 } // namespace zw

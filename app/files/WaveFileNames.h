@@ -3,6 +3,8 @@
 #ifndef ZW_FILES_WAVEFILENAMES_H
 #define ZW_FILES_WAVEFILENAMES_H
 
+#include "Language.h"
+
 #include <QString>
 
 namespace zw {
@@ -33,6 +35,11 @@ FileDialogProposal OpenProposal(const QString& waveFileName, const QString& docu
 // "Untitled"; "Untitled" in the documents folder otherwise.
 FileDialogProposal SaveProposal(const QString& waveFileName, const QString& extension,
                                 const QString& documentsFolder);
+
+// The filters of the wave file dialogs, entries separated by ";;": binary,
+// text and all files for opening; one of the first two for saving.
+QString OpenFileFilter(Language language);
+QString SaveFileFilter(bool binary, Language language);
 
 } // namespace zw
 

@@ -1,15 +1,16 @@
 #include "MainWindow.h"
 
+#include "CaptionApplier.h"
 #include "CurrentSetting.h"
 #include "DigitalLines.h"
+#include "Grid.h"
 #include "Help.h"
-#include "MainWindowCaptions.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "PlotCanvas.h"
 #include "QPainterSurface.h"
 #include "Units.h"
-#include "NumberFormat.h"
 #include "VersionDialog.h"
 #include "WaveDocument.h"
 #include "WaveFileCommands.h"
@@ -89,11 +90,12 @@ QString documentsFolder(const QString& fallback) {
 } // namespace
 
 MainWindow::MainWindow(EditorContext& context, QWidget* parent)
-    : QMainWindow(parent), ctx_(context), view_(context.document.WaveLength()) {
+    : QMainWindow(parent), ctx_(context), captions_(context.language),
+      view_(context.document.WaveLength()) {
     setObjectName("MainWindow");
     buildMenus();
     buildControls();
-    ApplyMainWindowCaptions(*this, ctx_.language);
+    ApplyCaptions(*this, captions_);
     applyFonts();
     connectControls();
     placeWindow();
@@ -103,11 +105,9 @@ MainWindow::MainWindow(EditorContext& context, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::caption(const char* name) const {
-    return MainWindowCaption(name, ctx_.language);
+Units MainWindow::units() const {
+    return Units(ctx_.setting.info());
 }
-
-Units MainWindow::units() const { return Units(ctx_.setting.info()); }
 
 std::optional<double> MainWindow::typedX(const QString& text, bool distance) const {
     const std::optional<double> typed = NumberFormat::ReadEngineering(text);
@@ -286,7 +286,7 @@ void MainWindow::buildControls() {
     panel->setSpacing(10);
 
     auto* tools = new QGroupBox;
-    tools->setObjectName("Frm_Tools");
+    tools->setObjectName("Frame_Tools");
     {
         auto* g = new QGridLayout(tools);
         for (int i = 0; i < 4; ++i) {
@@ -300,7 +300,7 @@ void MainWindow::buildControls() {
     }
 
     auto* display = new QGroupBox;
-    display->setObjectName("Frm_Display");
+    display->setObjectName("Frame_Display");
     {
         auto* g = new QGridLayout(display);
         for (int i = 0; i < 2; ++i) {
@@ -325,7 +325,7 @@ void MainWindow::buildControls() {
     }
 
     auto* markers = new QGroupBox;
-    markers->setObjectName("Frm_Marker");
+    markers->setObjectName("Frame_Marker");
     {
         auto* g = new QGridLayout(markers);
         Txt_Start_X = readoutBox("Txt_Start_X", true);
@@ -361,7 +361,7 @@ void MainWindow::buildControls() {
     }
 
     auto* mouse = new QGroupBox;
-    mouse->setObjectName("Frm_Mouse");
+    mouse->setObjectName("Frame_Mouse");
     {
         auto* g = new QGridLayout(mouse);
         g->addWidget(label("Label_Mouse_Point"), 0, 0, 1, 2);
@@ -391,11 +391,6 @@ void MainWindow::buildControls() {
     outer->addLayout(panel);
     setCentralWidget(central);
 
-    for (const char* z : {"1:1", "1:2", "1:4", "1:8", "1:16", "1:32", "1:64", "1:128"})
-        for (QComboBox* c : Comb_XZoom)
-            c->addItem(z);
-    for (int i = 0; i < kYZoomCount; ++i)
-        Comb_YZoom->addItem(QString("1:%1").arg(1 << i));
     resize(1180, 760);
 }
 
@@ -570,24 +565,8 @@ void MainWindow::drawDigital() {
 }
 
 void MainWindow::Draw_Grid_Wave(QPainter& painter, int w, int h) {
-    // Ten columns and eight rows in the grid colour; with an even count the
-    // centre line is drawn in the centre colour.
-    constexpr int xCount = 10;
-    constexpr int yCount = 8;
-    painter.save();
-    painter.setPen(QPen(ColorFromRgb(kGridColour), 1, Qt::DotLine));
-    for (int i = 1; i < xCount; ++i) {
-        const int x = static_cast<int>(std::lround(static_cast<double>(w) * i / xCount));
-        painter.drawLine(x, 0, x, h - 1);
-    }
-    for (int i = 1; i < yCount; ++i) {
-        const int y = static_cast<int>(std::lround(static_cast<double>(h) * i / yCount));
-        painter.drawLine(0, y, w - 1, y);
-    }
-    painter.setPen(QPen(ColorFromRgb(kGridColour), 1, Qt::SolidLine));
-    painter.drawLine(w / 2, 0, w / 2, h - 1);
-    painter.drawLine(0, h / 2, w - 1, h / 2);
-    painter.restore();
+    QPainterSurface surface(painter, kTraceColour);
+    grid_.Drow(*surface.get(), w, h);
 }
 
 void MainWindow::xorMarkerAt(QImage& frame, long column, bool isB) {
@@ -637,8 +616,8 @@ void MainWindow::SetText_MarkA() {
     const Units f = units();
     const MarkerRecord& m = ctx_.document.markers();
     Txt_Scope->setText(f.FormatXDistance(m.MarkB - m.MarkA));
-    Txt_Start_Y->setText(f.FormatYValue(W_GetWaveData(ctx_.document.current(), m.MarkA,
-                                                static_cast<double>(ctx_.document.WaveLength()))));
+    Txt_Start_Y->setText(f.FormatYValue(W_GetWaveData(
+        ctx_.document.current(), m.MarkA, static_cast<double>(ctx_.document.WaveLength()))));
     Txt_Start_X->setText(f.FormatXPosition(m.MarkA));
 }
 
@@ -646,8 +625,8 @@ void MainWindow::SetText_MarkB() {
     const Units f = units();
     const MarkerRecord& m = ctx_.document.markers();
     Txt_Scope->setText(f.FormatXDistance(m.MarkB - m.MarkA));
-    Txt_End_Y->setText(f.FormatYValue(W_GetWaveData(ctx_.document.current(), m.MarkB,
-                                              static_cast<double>(ctx_.document.WaveLength()))));
+    Txt_End_Y->setText(f.FormatYValue(W_GetWaveData(
+        ctx_.document.current(), m.MarkB, static_cast<double>(ctx_.document.WaveLength()))));
     Txt_End_X->setText(f.FormatXPosition(m.MarkB));
 }
 
@@ -656,10 +635,10 @@ void MainWindow::refreshEdgeLabels() {
     const QString ux = f.UnitTextX();
     const QString uy = f.UnitTextY();
     for (int i = 0; i < 2; ++i) {
-        Label_XLeft[i]->setText(f.FormatXPosition(static_cast<double>(view_.ViewLeft())).trimmed() + " " +
-                                ux);
-        Label_XRight[i]->setText(f.FormatXPosition(static_cast<double>(view_.ViewRight())).trimmed() +
-                                 " " + ux);
+        Label_XLeft[i]->setText(f.FormatXPosition(static_cast<double>(view_.ViewLeft())).trimmed() +
+                                " " + ux);
+        Label_XRight[i]->setText(
+            f.FormatXPosition(static_cast<double>(view_.ViewRight())).trimmed() + " " + ux);
     }
     auto y = [&](long code) {
         return (f.FormatYValue(static_cast<double>(code)).trimmed() + " " + uy).trimmed();
@@ -883,7 +862,8 @@ bool MainWindow::patternHasFocus() const {
 }
 
 void MainWindow::refreshUndoMenu() {
-    Menu_Undo->setText(UndoCaption(ctx_.document.UndoArmed(), ctx_.language));
+    Menu_Undo->setText(captions_.caption(
+        u"MainWindow", ctx_.document.UndoArmed() ? u"Menu_Undo" : u"Menu_Undo:Redo"));
     Menu_Undo->setEnabled(!ctx_.document.UndoMenuOff());
 }
 
@@ -1093,7 +1073,7 @@ void MainWindow::saveAs(bool binary) {
 }
 
 void MainWindow::Menu_Version_Click() {
-    VersionDialog dialog(ctx_.language, this);
+    VersionDialog dialog(captions_, this);
     dialog.exec();
 }
 

@@ -10,7 +10,9 @@
 #ifndef ZW_UI_MAINWINDOW_H
 #define ZW_UI_MAINWINDOW_H
 
+#include "CaptionCatalog.h"
 #include "DocumentNames.h"
+#include "Grid.h"
 #include "Language.h"
 #include "MarkerRules.h"
 #include "QtClipboardOwner.h"
@@ -167,9 +169,10 @@ private:
     // in them read back into samples (nothing for text that is no number).
     Units units() const;
     std::optional<double> typedX(const QString& text, bool distance) const;
-    QString caption(const char* name) const;
 
     EditorContext& ctx_;
+    CaptionCatalog captions_;
+    Grid grid_;
     DocumentNames names_;
     WaveView view_;
     QtClipboardOwner clipboard_;
