@@ -519,7 +519,6 @@ void MainWindow::Draw_Wave() {
         drawDigital();
     else
         drawAnalog();
-    skipClearOnce_ = false;
 }
 
 void MainWindow::drawAnalog() {
@@ -528,8 +527,7 @@ void MainWindow::drawAnalog() {
     const int h = frame.height();
     {
         QPainter painter(&frame);
-        if (!skipClearOnce_)
-            painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
+        painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
         if (Menu_Grid->isChecked())
             Draw_Grid_Wave(painter, w, h);
         QPainterSurface surface(painter, kTraceColour);
@@ -538,8 +536,7 @@ void MainWindow::drawAnalog() {
                     static_cast<double>(view_.ViewRight() - view_.ViewLeft()),
                     static_cast<double>(view_.ViewBottom() - view_.ViewTop()), w, h);
     }
-    if (!skipClearOnce_)
-        Draw_Marker(frame);
+    Draw_Marker(frame);
     Pict_Wave->update();
 }
 
@@ -549,8 +546,7 @@ void MainWindow::drawDigital() {
     const int h = frame.height();
     {
         QPainter painter(&frame);
-        if (!skipClearOnce_)
-            painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
+        painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
         QPainterSurface surface(painter, kTraceColour);
         const MarkerRecord& m = ctx_.document.markers();
         W_DrawDigitalPattern(surface.get(), ctx_.document.current(),
@@ -559,8 +555,7 @@ void MainWindow::drawDigital() {
                              MirrorLineMask(lineMask_), m.MarkA, m.MarkB, w, h, kTraceColour,
                              ZW_RGB(128, 128, 128), ZW_RGB(220, 0, 0), ZW_RGB(220, 120, 120));
     }
-    if (!skipClearOnce_)
-        Draw_Marker(frame);
+    Draw_Marker(frame);
     Pict_Digital->update();
 }
 
@@ -1122,7 +1117,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    closing_ = true;
     event->accept();
 }
 

@@ -99,8 +99,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -183,9 +181,7 @@ private:
     std::optional<MarkerId> dragTarget_;
     int toolMode_ = 5;
     int32_t lineMask_ = 0;
-    bool skipClearOnce_ = false;
     bool loading_ = true;
-    bool closing_ = false;
     std::optional<int> draggedLine_;
     QPoint normalPosition_;
 
