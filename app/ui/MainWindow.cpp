@@ -1085,14 +1085,6 @@ void MainWindow::moveEvent(QMoveEvent* event) {
         normalPosition_ = pos();
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::commitDataRequest(QSessionManager& manager) {
     // The desktop is ending the session: the program asks to be ended by
     // its user first and refuses.
