@@ -300,3 +300,47 @@ TEST(NumberFormatEngineering, EngineeringTextReadsBack) {
             << EngineeringFormat(v, 10).toStdString();
     }
 }
+
+TEST(NumberFormatPattern, FormattedValuesReadBackWithinHalfTheLastPlace) {
+    // Half a unit of the last place shown, plus what rounding to 15 digits
+    // first may add.
+    std::mt19937_64 rng(5);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> decade(-8, 8);
+    for (int i = 0; i < 3000; ++i) {
+        const double v = mantissa(rng) * std::pow(10.0, decade(rng));
+        const double fixed = ValueOfText(Format(v, u"0.000000"));
+        EXPECT_LE(std::fabs(fixed - v), 0.5e-6 + std::fabs(v) * 1e-14)
+            << v << " " << Format(v, u"0.000000").toStdString();
+        const double sci = ValueOfText(Format(v, u"0.000E+00"));
+        EXPECT_LE(std::fabs(sci - v), std::fabs(v) * (0.5e-3 + 1e-14))
+            << v << " " << Format(v, u"0.000E+00").toStdString();
+        const double grouped = ValueOfText(Format(v, u"#,##0.###").remove(u','));
+        EXPECT_LE(std::fabs(grouped - v), 0.5e-3 + std::fabs(v) * 1e-14);
+    }
+}
+
+TEST(NumberFormatPattern, ArbitraryPatternsAndTextsAreHandledSafely) {
+    // Patterns come from model files and texts from the user: whatever they
+    // hold, formatting and reading must stay within their inputs.
+    std::mt19937_64 rng(9);
+    const std::string alphabet = "0#.,;%E+e-\"\\ xk";
+    std::uniform_int_distribution<size_t> length(0, 24), pick(0, alphabet.size() - 1);
+    const double values[] = {0,     -0.0,    1,    -1.5, 0.5,      123456.789, -9.9996e-7,
+                             1e300, -1e-300, 1e15, NAN,  INFINITY, 5e-324,     32767};
+    for (int i = 0; i < 20000; ++i) {
+        std::string p;
+        for (size_t n = length(rng); n > 0; --n)
+            p.push_back(alphabet[pick(rng)]);
+        const QString pattern = QString::fromStdString(p);
+        const double v = values[i % std::size(values)];
+        const QString text = Format(v, pattern);
+        EXPECT_LT(text.size(), 400 + 2 * pattern.size()) << p;
+        (void)ValueOfText(pattern);
+        (void)ParseEngineering(pattern);
+        if (const auto r = ReadEngineering(pattern)) {
+            EXPECT_TRUE(std::isfinite(*r)) << p;
+        }
+        (void)FormatEngineering(v, pattern);
+    }
+}
