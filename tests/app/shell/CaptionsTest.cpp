@@ -4,11 +4,7 @@
 #include "CaptionApplier.h"
 #include "CaptionCatalog.h"
 #include "Grid.h"
-// The shared recording surface aggregates leave members to their defaults.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #include "RecordingSurface.h"
-#pragma GCC diagnostic pop
 #include "TestApp.h"
 
 #include <QAction>
