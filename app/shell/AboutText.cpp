@@ -40,7 +40,12 @@ QString AboutDate(const QDate& date) {
 }
 
 QDate ProgramFileDate() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
+    // The application object knows the program's path; before it exists
+    // (or without one) the process's own link does.
+    const QString path = QCoreApplication::instance()
+                             ? QCoreApplication::applicationFilePath()
+                             : QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    return QFileInfo(path).lastModified().date();
 }
 
 } // namespace zw

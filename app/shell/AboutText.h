@@ -17,7 +17,8 @@ QString VersionLine(int major, int minor, int revision);
 // date.
 QString AboutDate(const QDate& date);
 
-// The modification date of the running program's file.
+// The modification date of the running program's file (invalid when it
+// cannot be found).
 QDate ProgramFileDate();
 
 } // namespace zw
