@@ -103,9 +103,11 @@ void SettingsStore::begin() {
     lock_->setStaleLockTime(0);
     // Short random waits instead of QLockFile's growing ones, so that a
     // waiting instance is not starved by one that locks again and again.
+    // A lock that cannot even be created (no folder, no permission) is given
+    // up at once; only one held by another instance is waited for.
     const QDeadlineTimer deadline(kLockTimeoutMs);
     locked_ = lock_->tryLock(0);
-    while (!locked_ && !deadline.hasExpired()) {
+    while (!locked_ && lock_->error() == QLockFile::LockFailedError && !deadline.hasExpired()) {
         QThread::msleep(1 + QRandomGenerator::global()->bounded(4));
         locked_ = lock_->tryLock(0);
     }

@@ -4,6 +4,7 @@
 #include "clsRegistry.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
@@ -313,6 +314,26 @@ TEST_F(Registry, OfInstancesClaimingABoardAtOnceExactlyOneGetsIt) {
         for (auto& h : helpers)
             EXPECT_TRUE(h->finish());
     }
+}
+
+TEST(SettingsStore, AnUnwritableLocationGivesDefaultsWithoutWaiting) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    const QString file = dir.filePath("file/ZW4410/ZW4410.ini");
+    QElapsedTimer clock;
+    clock.start();
+    {
+        zw::SettingsStore store(file);
+        zw::SettingsStore::Sequence sequence(store);
+        EXPECT_FALSE(sequence.locked());
+    }
+    clsRegistry reg(file);
+    EXPECT_EQ(reg.Setting("Sysinfo", "sys_no"), "False");
+    EXPECT_EQ(reg.GpibBoard(), 3);
+    EXPECT_TRUE(reg.TryClaimGpibBusy(0)); // only this object knows, but it works
+    EXPECT_LT(clock.elapsed(), zw::SettingsStore::kLockTimeoutMs / 2);
 }
 
 TEST(SettingsStore, NestedSequencesShareTheLock) {
