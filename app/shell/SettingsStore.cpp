@@ -37,8 +37,7 @@ QString joinKey(const QString& section, const QString& key) {
 
 } // namespace
 
-SettingsStore::SettingsStore(const QString& path)
-    : path_(QFileInfo(path).absoluteFilePath()), settings_(path_, QSettings::IniFormat) {}
+SettingsStore::SettingsStore(const QString& path) : path_(QFileInfo(path).absoluteFilePath()) {}
 
 SettingsStore::~SettingsStore() {
     while (depth_ > 0)
@@ -54,14 +53,9 @@ QString SettingsStore::instanceDirectory() const {
     return fi.absolutePath() + u'/' + fi.completeBaseName() + QStringLiteral(".instances");
 }
 
-void SettingsStore::refresh() {
-    if (depth_ == 0)
-        settings_.sync();
-}
-
 std::optional<QString> SettingsStore::read(const QString& section, const QString& key) {
-    refresh();
-    const QVariant v = settings_.value(joinKey(section, key));
+    Sequence s(*this);
+    const QVariant v = settings().value(joinKey(section, key));
     if (!v.isValid())
         return std::nullopt;
     if (v.metaType().id() == QMetaType::QStringList)
@@ -70,27 +64,27 @@ std::optional<QString> SettingsStore::read(const QString& section, const QString
 }
 
 QStringList SettingsStore::keys(const QString& section) {
-    refresh();
-    settings_.beginGroup(section);
-    const QStringList k = settings_.childKeys();
-    settings_.endGroup();
+    Sequence s(*this);
+    settings().beginGroup(section);
+    const QStringList k = settings().childKeys();
+    settings().endGroup();
     return k;
 }
 
 QStringList SettingsStore::sections() {
-    refresh();
-    return settings_.childGroups();
+    Sequence s(*this);
+    return settings().childGroups();
 }
 
 void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
     Sequence s(*this);
-    settings_.setValue(joinKey(section, key), value);
+    settings().setValue(joinKey(section, key), value);
     dirty_ = true;
 }
 
 void SettingsStore::remove(const QString& section, const QString& key) {
     Sequence s(*this);
-    settings_.remove(joinKey(section, key));
+    settings().remove(joinKey(section, key));
     dirty_ = true;
 }
 
@@ -114,11 +108,14 @@ void SettingsStore::begin() {
     if (!locked_)
         qWarning("settings: could not lock %s; going on without it", qPrintable(lockPath()));
     stampAtBegin_ = modificationMs(path_);
-    settings_.sync();
+    if (settings_)
+        settings_->sync();
+    else
+        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat); // reads the file
 }
 
 void SettingsStore::commit() {
-    settings_.sync();
+    settings_->sync();
     if (!dirty_)
         return;
     dirty_ = false;

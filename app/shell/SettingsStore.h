@@ -4,12 +4,14 @@
 //
 // Several instances read and write the same file. A sequence (counting
 // instances, setting a busy mark) must see the file as it is and must not
-// interleave with another instance's sequence, so every write happens inside
-// a Sequence: it holds the update lock (a QLockFile beside the settings file),
-// re-reads the file, and commits its writes when it ends. QSettings decides
-// whether to re-read by size and millisecond time stamp; a commit therefore
-// makes sure the file's time stamp moves forward, so no two versions of the
-// file ever look alike.
+// interleave with another instance's sequence, so every access happens
+// inside a Sequence: it holds the update lock (a QLockFile beside the
+// settings file), brings QSettings up to date with the file, and commits
+// its writes when it ends. Reads take the lock too: QSettings decides
+// whether to re-read by size and millisecond time stamp, and a read racing
+// with another instance's write could leave it with the new file's stamp
+// and the old file's contents. For the same reason a commit makes sure the
+// file's time stamp moves forward, so no two versions ever look alike.
 #ifndef ZW_SHELL_SETTINGSSTORE_H
 #define ZW_SHELL_SETTINGSSTORE_H
 
@@ -38,7 +40,8 @@ public:
     QString instanceDirectory() const;
 
     // A value; nothing when the key is missing. A value that QSettings reads
-    // as a list (commas typed by hand without quotes) is joined again.
+    // as a list (commas typed by hand without quotes) is joined again. Each
+    // call outside a sequence is a sequence of its own.
     std::optional<QString> read(const QString& section, const QString& key);
     QStringList keys(const QString& section);
     QStringList sections();
@@ -68,11 +71,11 @@ public:
 private:
     void begin();
     void end();
-    void refresh();
     void commit();
+    QSettings& settings() { return *settings_; }
 
     QString path_;
-    QSettings settings_;
+    std::unique_ptr<QSettings> settings_; // made under the lock at the first sequence
     std::unique_ptr<QLockFile> lock_;
     int depth_ = 0;
     bool locked_ = false;

@@ -72,6 +72,7 @@ QString clsRegistry::DefaultSettingsFile() {
 
 clsRegistry::clsRegistry(const QString& settingsFile)
     : store_(settingsFile), instances_(store_.instanceDirectory()) {
+    SettingsStore::Sequence sequence(store_);
     registerInstance();
     debugMode_ = isTrueText(store_.read(kSystem, QStringLiteral("DebugMode")));
     loopTest_ = isTrueText(store_.read(kSystem, QStringLiteral("LoopTest")));
@@ -189,8 +190,12 @@ bool clsRegistry::TryClaimGpibBusy(int board) {
     if (!validBoard(board))
         return false;
     SettingsStore::Sequence sequence(store_);
-    if (isTrueText(store_.read(boardSection(board), kBusy)))
-        return false;
+    if (isTrueText(store_.read(boardSection(board), kBusy))) {
+        // Held, unless its holder has ended without clearing it.
+        const auto owner = store_.read(boardSection(board), kOwner);
+        if (!owner || instances_.isAlive(toInt16(*owner)))
+            return false;
+    }
     writeBusy(board, true);
     return true;
 }

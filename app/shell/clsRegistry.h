@@ -71,7 +71,8 @@ public:
     bool GpibBusy(int board);
     void SetGpibBusy(int board, bool busy);
     // The transfer's check-and-set as one sequence: sets the mark and
-    // returns true when the board was free, returns false when it is busy.
+    // returns true when the board was free (or marked by an instance that
+    // has ended since), returns false when it is busy.
     bool TryClaimGpibBusy(int board);
     // True while this instance holds a busy mark it set itself.
     bool GpibHost() const { return !ownedBoards_.isEmpty(); }

@@ -46,6 +46,7 @@ public:
     explicit HelperInstance(const QStringList& args) {
         process_.setProgram(QStringLiteral(ZW_REGISTRY_HELPER));
         process_.setArguments(args);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start();
     }
     ~HelperInstance() {
@@ -264,11 +265,25 @@ TEST_F(Registry, TheNextStartClearsTheMarksOfACrashedInstanceWhileOthersRun) {
         crashed.crash();
     }
     EXPECT_TRUE(running.GpibBusy(2));
+    EXPECT_FALSE(running.TryClaimGpibBusy(0)); // its own mark
     clsRegistry next(file());
     EXPECT_TRUE(next.PreviousInstance());
     EXPECT_EQ(next.WinCount(), 2); // the crashed one is not counted
     EXPECT_FALSE(next.GpibBusy(2));
     EXPECT_TRUE(next.GpibBusy(0)); // the running instance's mark stays
+}
+
+TEST_F(Registry, AMarkOfACrashedInstanceDoesNotBlockAClaim) {
+    clsRegistry running(file());
+    {
+        HelperInstance crashed({"hold", file(), "1"});
+        ASSERT_EQ(crashed.readLine(), "WinH 2 claimed 1");
+        EXPECT_FALSE(running.TryClaimGpibBusy(1)); // held while it runs
+        crashed.crash();
+    }
+    EXPECT_TRUE(running.GpibBusy(1));
+    EXPECT_TRUE(running.TryClaimGpibBusy(1));
+    EXPECT_EQ(stored("1GPIB/Owner"), "1");
 }
 
 TEST_F(Registry, InstancesStartingTogetherGetDistinctNumbers) {
