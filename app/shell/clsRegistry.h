@@ -122,6 +122,17 @@ public:
 
     const QString& settingsFile() const { return store_.path(); }
 
+    // Holds the store's update lock while it lives: the reads and writes made
+    // meanwhile see one state of the file and take the lock once (each call
+    // on its own locks and unlocks, a few milliseconds on a slow disk).
+    class Batch {
+    public:
+        explicit Batch(clsRegistry& registry) : sequence_(registry.store_) {}
+
+    private:
+        SettingsStore::Sequence sequence_;
+    };
+
 private:
     struct FormSlot {
         QString name;

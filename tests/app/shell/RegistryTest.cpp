@@ -111,6 +111,7 @@ TEST_F(Registry, DefaultsWhenNothingIsStored) {
 TEST_F(Registry, SettingsPersistBetweenRuns) {
     {
         clsRegistry reg(file());
+        clsRegistry::Batch batch(reg);
         reg.SetSetting("Sysinfo", "sys_no", "2");
         reg.SetSetting("Sysinfo", "memory_width_no", "1");
         reg.SetGpibBoard(0);
