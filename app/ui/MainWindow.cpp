@@ -970,8 +970,11 @@ void MainWindow::Btn_Pattern_Click(int index) {
 // File menu
 
 void MainWindow::Menu_FileNew_Click() {
+    // A new instance in the program's folder, where it finds the model
+    // files; it speaks the language of this one, however that was chosen.
     const QString program = QCoreApplication::applicationFilePath();
-    QProcess::startDetached(program, {}, ctx_.programFolder);
+    const QString lang = ctx_.language == Language::English ? "--lang=en" : "--lang=ja";
+    QProcess::startDetached(program, {lang}, ctx_.programFolder);
 }
 
 void MainWindow::openWaveFile(const QString& path) {
