@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -25,6 +26,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -350,6 +352,46 @@ TEST_F(MainWindowTest, OpenAndSaveRoundTripsInBothFormats) {
     QFile::remove(txt);
     action("Menu_FileSave")->trigger();
     EXPECT_TRUE(QFile::exists(txt));
+}
+
+TEST_F(MainWindowTest, EditCommandsActOnThePatternBoxWhenItHasTheFocus) {
+    fillRamp();
+    QLineEdit* box = find<QLineEdit>("Txt_Pattern");
+    QApplication::setActiveWindow(window.get());
+    box->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    const auto before = codes(doc.current(), 0, length());
+    box->setText("3H 2L");
+    box->selectAll();
+    action("Menu_Copy")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "3H 2L");
+    action("Menu_Delete")->trigger();
+    EXPECT_EQ(box->text(), "");
+    action("Menu_Paste")->trigger();
+    EXPECT_EQ(box->text(), "3H 2L");
+    box->selectAll();
+    action("Menu_Cut")->trigger();
+    EXPECT_EQ(box->text(), "");
+    // The waveform was not touched, and no backup was made.
+    EXPECT_EQ(codes(doc.current(), 0, length()), before);
+    EXPECT_FALSE(action("Menu_Undo")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AboutWindowShowsNameVersionAndDate) {
+    QString title, version, date;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        title = about->windowTitle();
+        version = about->findChild<QLabel*>("Label_Version")->text();
+        date = about->findChild<QLabel*>("Label_Date")->text();
+        about->close();
+    });
+    action("Menu_Version")->trigger();
+    EXPECT_EQ(title, "Version Information");
+    EXPECT_TRUE(version.startsWith("Ver.")) << version.toStdString();
+    EXPECT_FALSE(date.isEmpty());
 }
 
 TEST_F(MainWindowTest, JapaneseCaptions) {
