@@ -49,10 +49,19 @@ QPainterSurface::~QPainterSurface() {
 void QPainterSurface::flush() {
     if (!lines_.empty())
         painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
-    if (!points_.empty())
-        painter_.drawPoints(points_.data(), static_cast<int>(points_.size()));
+    if (!runs_.empty()) {
+        // Axis-aligned runs are filled as rectangles of the pen's colour,
+        // which paints exactly their pixels and is cheaper than stroking.
+        const QPen pen = painter_.pen();
+        const QBrush brush = painter_.brush();
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(pen.color());
+        painter_.drawRects(runs_.data(), static_cast<int>(runs_.size()));
+        painter_.setPen(pen);
+        painter_.setBrush(brush);
+    }
     lines_.clear();
-    points_.clear();
+    runs_.clear();
 }
 
 void QPainterSurface::setInitialPenColor(uint32_t rgb) {
@@ -66,7 +75,8 @@ void QPainterSurface::applyPen(ZwPen pen) {
     const auto found = pens_.find(pen);
     const PenSpec spec = found == pens_.end() ? initial_ : found->second;
     QPen qpen(ColorFromRgb(spec.rgb));
-    qpen.setWidth(std::max(spec.width, 1));
+    penWidth_ = std::max(spec.width, 1);
+    qpen.setWidth(penWidth_);
     qpen.setCosmetic(true);
     // Square caps paint both end pixels of a line; the end point is left out
     // by shortening the segment instead, which is exact for any direction.
@@ -85,15 +95,19 @@ void QPainterSurface::segmentWithoutEnd(QPoint from, QPoint to) {
     const int steps = std::max(std::abs(dx), std::abs(dy));
     if (steps == 0)
         return;
-    if (steps == 1) {
-        points_.push_back(from);
-        return;
-    }
     // The pixel before `to` on the line: one step less along the major axis.
     const double t = static_cast<double>(steps - 1) / steps;
     const QPoint last(from.x() + static_cast<int>(std::lround(dx * t)),
                       from.y() + static_cast<int>(std::lround(dy * t)));
-    lines_.emplace_back(from, last);
+    if ((dx == 0 || dy == 0) && penWidth_ <= 1) {
+        runs_.push_back(QRect(QPoint(std::min(from.x(), last.x()), std::min(from.y(), last.y())),
+                              QPoint(std::max(from.x(), last.x()), std::max(from.y(), last.y()))));
+        return;
+    }
+    if (steps == 1)
+        lines_.emplace_back(from, from);
+    else
+        lines_.emplace_back(from, last);
 }
 
 void QPainterSurface::lineTo(int32_t x, int32_t y) {

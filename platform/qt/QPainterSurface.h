@@ -12,6 +12,7 @@
 #include <QPoint>
 
 #include <QLine>
+#include <QRect>
 
 #include <map>
 #include <vector>
@@ -68,8 +69,9 @@ private:
     QPainter& painter_;
     ZwSurface surface_{};
     QPoint current_;
-    std::vector<QLine> lines_;
-    std::vector<QPoint> points_;
+    std::vector<QLine> lines_; // sloping segments and wide pens
+    std::vector<QRect> runs_;  // horizontal and vertical segments, as pixel rectangles
+    int penWidth_ = 1;
     PenSpec initial_;
     std::map<ZwPen, PenSpec> pens_;
     ZwPen selected_ = 0;
