@@ -68,6 +68,7 @@ void printUsage(QTextStream& out) {
 }
 
 zw::StoredSetting storedSetting(zw::clsRegistry& registry) {
+    const zw::clsRegistry::Batch batch(registry);
     zw::StoredSetting s;
     s.sysNo = registry.SettingNumber("Sysinfo", "sys_no");
     s.gpibAddress = registry.SettingNumber("Sysinfo", "Gpib_Address");
@@ -78,6 +79,7 @@ zw::StoredSetting storedSetting(zw::clsRegistry& registry) {
 }
 
 void storeSetting(zw::clsRegistry& registry, const zw::StoredSetting& s) {
+    const zw::clsRegistry::Batch batch(registry);
     registry.SetSetting("Sysinfo", "sys_no", QString::number(s.sysNo));
     registry.SetSetting("Sysinfo", "Gpib_Address", QString::number(s.gpibAddress));
     registry.SetSetting("Sysinfo", "memory_width_no", QString::number(s.memoryWidthNo));
