@@ -133,7 +133,8 @@ int main(int argc, char* argv[]) {
                               registry,
                               document,
                               setting,
-                              QCoreApplication::applicationDirPath()};
+                              QCoreApplication::applicationDirPath(),
+                              &usbTable};
     zw::MainWindow window(context);
     window.load(command.waveFile);
     window.show();

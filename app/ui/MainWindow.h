@@ -42,6 +42,7 @@ class MessageCatalog;
 class Messages;
 class PlotCanvas;
 class Units;
+class UsbTmcTable;
 class WaveDocument;
 class clsRegistry;
 
@@ -54,6 +55,8 @@ struct EditorContext {
     WaveDocument& document;
     CurrentSetting& setting;
     QString programFolder; // where the program, its help files and models are
+    // The pairs of "USBTMC.ID", for the USB interface of the setup window.
+    const UsbTmcTable* usbTable = nullptr;
 };
 
 // Colours of the plots (platform RGB).

@@ -96,7 +96,7 @@ void BM_MainWindowDrawWave(benchmark::State& state) {
     }
     document.setWaveLength(setting.waveLength());
     zw::EditorContext context{
-        zw::Language::English, catalog, messages, registry, document, setting, dir.path()};
+        zw::Language::English, catalog, messages, registry, document, setting, dir.path(), nullptr};
     zw::MainWindow window(context);
     window.load(QString());
     fillNoisySine(document.current(), 65536);

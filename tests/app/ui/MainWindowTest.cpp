@@ -71,7 +71,7 @@ protected:
         ASSERT_TRUE(doc.allocate());
         doc.setWaveLength(setting.waveLength());
         context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            dir.path()});
+                                            dir.path(), nullptr});
         window = std::make_unique<zw::MainWindow>(*context);
         window->load(QString());
         window->resize(1000, 700);
