@@ -47,6 +47,10 @@ public:
     // The board's own bus address.
     virtual int BoardAddress(int& address) = 0;
 
+    // Why the last failing operation failed, in words (for example which
+    // library could not be loaded); empty when there is nothing to add.
+    virtual std::string Detail() const { return {}; }
+
     // How this back-end names a timeout code in the log.
     virtual std::string_view TimeoutLogName(int code) const { return TimeoutName(code); }
 };

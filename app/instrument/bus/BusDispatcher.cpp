@@ -65,4 +65,9 @@ int BusDispatcher::BoardAddress(int& address) {
     return Forward([&](BusBackend& b) { return b.BoardAddress(address); });
 }
 
+std::string BusDispatcher::Detail() {
+    BusBackend* backend = Current();
+    return backend ? backend->Detail() : std::string();
+}
+
 } // namespace zw::bus

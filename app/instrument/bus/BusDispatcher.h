@@ -37,6 +37,7 @@ public:
     int Mterm(const Terminators& terminators);
     int Eoi(bool on);
     int BoardAddress(int& address);
+    std::string Detail();
 
 private:
     BusBackend* Current();

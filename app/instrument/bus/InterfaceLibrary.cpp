@@ -27,8 +27,12 @@ int InterfaceLibrary::Check(int code, const std::string& context) {
     lastError_.clear();
     if (code != kBusOk) {
         lastError_ = BusCodeText(code);
-        if (messagesOn_)
-            messages_.ShowBox("Interface Error", lastError_ + "\r" + context);
+        if (messagesOn_) {
+            std::string text = lastError_ + "\r" + context;
+            if (const std::string detail = dispatcher_.Detail(); !detail.empty())
+                text += "\r" + detail;
+            messages_.ShowBox("Interface Error", text);
+        }
     }
     return code;
 }

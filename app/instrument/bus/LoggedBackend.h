@@ -33,6 +33,7 @@ public:
     int Eoi(bool on) override;
     int BoardAddress(int& address) override;
     std::string_view TimeoutLogName(int code) const override { return inner_->TimeoutLogName(code); }
+    std::string Detail() const override { return inner_->Detail(); }
 
 private:
     int Log(std::string_view who, std::string_view marker, std::string_view operation,
