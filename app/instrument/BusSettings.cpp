@@ -27,6 +27,9 @@ std::string BusConfigurationItems(const InstrumentSettings& settings, int interf
         add("INI_FILE", "System", "SimIniFile");
         add("RESPONSE_DIALOG", "System", "SimResponseDialog");
         break;
+    case bus::kNiGpib:
+        add("LIBRARY", "System", "NiGpibLibrary");
+        break;
     case bus::kKiGpib:
         add("LIBRARY", "System", "KiGpibLibrary");
         break;

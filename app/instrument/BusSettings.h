@@ -5,6 +5,7 @@
 //   section "System":    BusLogFile        log of every bus operation (LOG_FILE)
 //                        SimIniFile        reply file of the bus simulator (INI_FILE)
 //                        SimResponseDialog "true": ask replies in a box (RESPONSE_DIALOG)
+//                        NiGpibLibrary     GPIB library instead of libgpib.so.0 (LIBRARY)
 //                        KiGpibLibrary     library of the "KI GPIB" boards (LIBRARY)
 //                        Usb488Library     library of the USB488 devices (LIBRARY)
 //                        VisaLibrary       VISA library to use instead of libvisa.so
