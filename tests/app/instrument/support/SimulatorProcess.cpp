@@ -18,11 +18,15 @@ extern char** environ;
 namespace zw::test {
 
 SimulatorProcess::SimulatorProcess(const std::string& directory, std::vector<std::string> options,
-                                   int sessions)
+                                   int sessions, bool record)
     : recordPath_(directory + "/sim-record.txt"), wirePath_(directory + "/sim-wire.bin") {
-    std::vector<std::string> args = {ZW_INSTSIM_PATH, "--port",   "0",       "--sessions",
-                                     std::to_string(sessions), "--output", recordPath_,
-                                     "--wire",        wirePath_};
+    std::vector<std::string> args = {ZW_INSTSIM_PATH, "--port", "0", "--sessions",
+                                     std::to_string(sessions)};
+    if (record) {
+        args.insert(args.end(), {"--output", recordPath_, "--wire", wirePath_});
+    } else {
+        args.insert(args.end(), {"--output", "/dev/null"});
+    }
     args.insert(args.end(), options.begin(), options.end());
     std::vector<char*> argv;
     for (std::string& a : args)

@@ -13,8 +13,9 @@ class SimulatorProcess {
 public:
     // Starts the simulator with the extra options; it serves `sessions`
     // connections and then exits. Throws when it does not start listening.
+    // Without `record` it writes nothing (for benchmarks).
     SimulatorProcess(const std::string& directory, std::vector<std::string> options,
-                     int sessions = 1);
+                     int sessions = 1, bool record = true);
     ~SimulatorProcess();
     SimulatorProcess(const SimulatorProcess&) = delete;
     SimulatorProcess& operator=(const SimulatorProcess&) = delete;
