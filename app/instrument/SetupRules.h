@@ -1,33 +1,14 @@
-// The data side of the system setup window: the 326-byte setup block of
-// system setup files (also stored in wave files), the interface list of a
-// model, and the checks of a typed address and serial number.
-#ifndef ZW_SETUP_RECORD_H
-#define ZW_SETUP_RECORD_H
+// Rules of the system setup window that need no window: the interface list
+// of a model, the checks of a typed address and serial number, and the USB
+// identification table. (The setup block itself is packed by docio32.)
+#ifndef ZW_SETUP_RULES_H
+#define ZW_SETUP_RULES_H
 
-#include "deviceinfo.h"
-
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zw {
-
-inline constexpr size_t kSetupBlockSize = 326;
-using SetupBlock = std::array<uint8_t, kSetupBlockSize>;
-
-// Packs the setting: little-endian numbers, texts as they stand in their
-// fields, the output state as -1 on, 0 off, 2 no change.
-SetupBlock PackSetupBlock(const DeviceInfo& setting, int interfaceType);
-
-// Unpacks a block into `setting`. A first word of 256 or more carries the
-// interface type (word / 256) besides the model index (low byte); a smaller
-// one is the model index alone and `interfaceType` is kept. False, with
-// nothing changed, for a block that is not exactly 326 bytes.
-bool UnpackSetupBlock(std::span<const uint8_t> block, DeviceInfo& setting, int& interfaceType);
 
 struct InterfaceChoice {
     std::string text;
@@ -63,4 +44,4 @@ private:
 
 } // namespace zw
 
-#endif // ZW_SETUP_RECORD_H
+#endif // ZW_SETUP_RULES_H
