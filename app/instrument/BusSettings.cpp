@@ -52,8 +52,8 @@ std::string BusConfigurationItems(const InstrumentSettings& settings, int interf
     return items;
 }
 
-void SetLanAddress(InstrumentSettings& settings, std::string_view modelName,
-                   std::string_view host, int port) {
+void SetLanAddress(InstrumentSettings& settings, std::string_view modelName, std::string_view host,
+                   int port) {
     const std::string model(TrimText(modelName));
     settings.SetSetting(kLanSection, model + ".Host", host);
     settings.SetSetting(kLanSection, model + ".Port", std::to_string(port));

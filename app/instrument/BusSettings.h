@@ -32,8 +32,8 @@ std::string BusConfigurationItems(const InstrumentSettings& settings, int interf
                                   std::string_view modelName, std::string_view usbTmcId);
 
 // Stores the host and port the LAN back-end uses for a model.
-void SetLanAddress(InstrumentSettings& settings, std::string_view modelName,
-                   std::string_view host, int port);
+void SetLanAddress(InstrumentSettings& settings, std::string_view modelName, std::string_view host,
+                   int port);
 
 } // namespace zw
 

@@ -74,8 +74,8 @@ Decimal ShortestDecimal(double magnitude) {
     if (magnitude == 0.0)
         return d;
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::scientific);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
     const std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));
     const size_t e = text.find('e');
     for (const char c : text.substr(0, e))
@@ -128,7 +128,7 @@ std::string FractionDigits(const Decimal& d, int count) {
     for (int i = 0; i < count; ++i) {
         const int at = d.pointAt + i;
         out += at >= 0 && at < static_cast<int>(d.digits.size()) ? d.digits[static_cast<size_t>(at)]
-                                                                   : '0';
+                                                                 : '0';
     }
     return out;
 }

@@ -13,12 +13,14 @@ namespace zw {
 namespace {
 
 constexpr std::array<std::string_view, 28> kKeys = {
-    "maker",   "model",   "version", "serial",  "preset",        "headoff", "channel",
-    "freq",    "amprng",  "amp",     "offset",  "ofson",         "ofsoff",  "outon",
-    "outoff",  "arbmask", "arbsend", "arbprecommand", "arbbank", "arbstt",  "arbbswap",
-    "arbfmt",  "arbsize", "arbname", "getsts",  "geterr",        "errmask", "gpibcmd"};
+    "maker",  "model",   "version", "serial",        "preset",  "headoff", "channel",
+    "freq",   "amprng",  "amp",     "offset",        "ofson",   "ofsoff",  "outon",
+    "outoff", "arbmask", "arbsend", "arbprecommand", "arbbank", "arbstt",  "arbbswap",
+    "arbfmt", "arbsize", "arbname", "getsts",        "geterr",  "errmask", "gpibcmd"};
 
-bool IsHexPrefixed(std::string_view text) { return StartsWithNoCase(text, "0x"); }
+bool IsHexPrefixed(std::string_view text) {
+    return StartsWithNoCase(text, "0x");
+}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
@@ -133,7 +135,9 @@ const clsGpibCommand::Columns* clsGpibCommand::Entry(std::string_view key) const
     return it == entries_.end() ? nullptr : &it->second;
 }
 
-std::string clsGpibCommand::Command(std::string_view key) const { return Column(key, 0); }
+std::string clsGpibCommand::Command(std::string_view key) const {
+    return Column(key, 0);
+}
 
 std::string clsGpibCommand::Column(std::string_view key, size_t column) const {
     const Columns* entry = Entry(key);

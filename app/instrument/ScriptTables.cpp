@@ -11,9 +11,10 @@ ScriptTable ScriptTableFromBuffer(const char* buffer, int count) {
     table.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         const auto n = static_cast<size_t>(i);
-        table.push_back({std::string(FieldText(buffer + kScriptKeySize * n, kScriptKeySize)),
-                         std::string(FieldText(buffer + kScriptCommandOffset + kScriptCommandSize * n,
-                                               kScriptCommandSize))});
+        table.push_back(
+            {std::string(FieldText(buffer + kScriptKeySize * n, kScriptKeySize)),
+             std::string(FieldText(buffer + kScriptCommandOffset + kScriptCommandSize * n,
+                                   kScriptCommandSize))});
     }
     return table;
 }

@@ -17,7 +17,8 @@ inline constexpr int kScriptEntries = 50;
 inline constexpr size_t kScriptKeySize = 8;
 inline constexpr size_t kScriptCommandSize = 64;
 inline constexpr size_t kScriptCommandOffset = kScriptKeySize * kScriptEntries; // 400
-inline constexpr size_t kScriptBufferSize = kScriptCommandOffset + kScriptCommandSize * kScriptEntries;
+inline constexpr size_t kScriptBufferSize =
+    kScriptCommandOffset + kScriptCommandSize * kScriptEntries;
 
 // One entry as stored: the key and the command, each up to its field size
 // and cut at a NUL.

@@ -2,7 +2,6 @@
 
 #include "TextUtil.h"
 
-
 namespace zw {
 
 std::vector<InterfaceChoice> InterfaceChoices(int bits) {

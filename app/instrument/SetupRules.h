@@ -28,7 +28,8 @@ AddressCheck CheckTypedAddress(int typed, int minimum, int maximum, int controll
 
 // Empty, or starting with "SN" (case-sensitive).
 bool IsAcceptableSerialNumber(std::string_view text);
-inline constexpr std::string_view kSerialNumberHint = "Please Input SN and Serial Numbers!(SNXXXXXX)";
+inline constexpr std::string_view kSerialNumberHint =
+    "Please Input SN and Serial Numbers!(SNXXXXXX)";
 
 // The pairs of "USBTMC.ID": one "model name,identification prefix" a line.
 class UsbIdTable {

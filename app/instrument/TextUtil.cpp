@@ -8,7 +8,9 @@
 namespace zw {
 
 namespace {
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' ' || c == 0x7f; }
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= ' ' || c == 0x7f;
+}
 } // namespace
 
 std::string_view TrimText(std::string_view text) {
@@ -26,7 +28,9 @@ std::string_view Unquote(std::string_view text) {
     return text;
 }
 
-std::string_view TrimUnquote(std::string_view text) { return TrimText(Unquote(TrimText(text))); }
+std::string_view TrimUnquote(std::string_view text) {
+    return TrimText(Unquote(TrimText(text)));
+}
 
 std::vector<std::string_view> SplitText(std::string_view text, char separator) {
     std::vector<std::string_view> pieces;

@@ -129,8 +129,8 @@ bool WaveformTransfer::Begin(Session& s) {
             return false;
         settings_.SetGpibAddress(s.board, own);
         if (setting.Address == own) {
-            messages_.ShowErrorText(messages_.MessageText(kMsgAddressError) + "Address:" +
-                                    std::to_string(setting.Address));
+            messages_.ShowErrorText(messages_.MessageText(kMsgAddressError) +
+                                    "Address:" + std::to_string(setting.Address));
             return false;
         }
     }
@@ -204,8 +204,8 @@ bool WaveformTransfer::IdentityMatches(int address, const clsGpibCommand& comman
     bool match = false;
     if (bus_.GpPuts(address, query) == bus::kBusOk && bus_.GpGets(address, reply) == bus::kBusOk) {
         const std::string_view trimmed = TrimText(reply);
-        match = !trimmed.empty() &&
-                EqualsNoCase(MidText(trimmed, start, length), TrimText(expected));
+        match =
+            !trimmed.empty() && EqualsNoCase(MidText(trimmed, start, length), TrimText(expected));
     }
     if (!match && settings_.DebugMode())
         messages_.ShowBox("ModelCheck", "System Setting Model:" + std::string(TrimText(expected)) +
@@ -252,8 +252,8 @@ TransferOutcome WaveformTransfer::RunWaveform(Session& s) {
 
     const long points = setting.MemorySize;
     if (points < 1 || static_cast<size_t>(points) > s.job.samples.size()) {
-        messages_.ShowErrorText(messages_.MessageText(kMsgOtherError) + "points: " +
-                                std::to_string(points));
+        messages_.ShowErrorText(messages_.MessageText(kMsgOtherError) +
+                                "points: " + std::to_string(points));
         return TransferOutcome::Failed;
     }
     window_.ShowProgress("Data convert");
@@ -265,12 +265,11 @@ TransferOutcome WaveformTransfer::RunWaveform(Session& s) {
     }
     const bool swap = wave.ArbByteSwap();
     std::vector<uint8_t> block(static_cast<size_t>(points) * 2);
-    const auto converted =
-        ConvertSamples(s.job.samples.first(static_cast<size_t>(points)), *divisor, swap, block,
-                       [this](int position) {
-                           window_.SetPosition(position);
-                           return window_.ProcessEventsAndCheckAbort();
-                       });
+    const auto converted = ConvertSamples(s.job.samples.first(static_cast<size_t>(points)),
+                                          *divisor, swap, block, [this](int position) {
+                                              window_.SetPosition(position);
+                                              return window_.ProcessEventsAndCheckAbort();
+                                          });
     if (converted == ConversionResult::Aborted)
         return TransferOutcome::Aborted;
 

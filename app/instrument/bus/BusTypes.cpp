@@ -7,20 +7,19 @@ namespace zw::bus {
 namespace {
 
 constexpr std::array<std::string_view, kTimeoutCodeCount> kTimeoutNames = {
-    "NONE", "10us", "30us", "100us", "300us", "1ms",  "3ms",  "10ms", "30ms",
-    "100ms", "300ms", "1s", "3s",    "10s",   "30s", "100s", "300s", "1000s"};
+    "NONE",  "10us",  "30us", "100us", "300us", "1ms", "3ms",  "10ms", "30ms",
+    "100ms", "300ms", "1s",   "3s",    "10s",   "30s", "100s", "300s", "1000s"};
 
 constexpr std::array<int64_t, kTimeoutCodeCount> kTimeoutMicros = {
-    0,       10,       30,        100,        300,        1000,
-    3000,    10000,    30000,     100000,     300000,     1000000,
-    3000000, 10000000, 30000000,  100000000,  300000000,  1000000000};
+    0,      10,     30,      100,     300,      1000,     3000,      10000,     30000,
+    100000, 300000, 1000000, 3000000, 10000000, 30000000, 100000000, 300000000, 1000000000};
 
 constexpr std::array<long, kTimeoutCodeCount> kKiMillis = {
     0, 55, 55, 55, 55, 55, 55, 55, 55, 110, 330, 1045, 3025, 10010, 30030, 100045, 300250, 1000010};
 
 constexpr std::array<std::string_view, kTimeoutCodeCount> kKiNames = {
-    "55ms", "55ms", "55ms", "55ms", "55ms", "55ms", "55ms", "55ms",  "55ms",
-    "100ms", "300ms", "1s", "3s",   "10s",  "30s",  "100s", "300s", "1000s"};
+    "55ms",  "55ms",  "55ms", "55ms", "55ms", "55ms", "55ms", "55ms", "55ms",
+    "100ms", "300ms", "1s",   "3s",   "10s",  "30s",  "100s", "300s", "1000s"};
 
 } // namespace
 
@@ -37,7 +36,9 @@ std::string BusCodeText(int code) {
     }
 }
 
-bool IsValidTimeoutCode(int code) { return code >= 0 && code < kTimeoutCodeCount; }
+bool IsValidTimeoutCode(int code) {
+    return code >= 0 && code < kTimeoutCodeCount;
+}
 
 std::string_view TimeoutName(int code) {
     return IsValidTimeoutCode(code) ? kTimeoutNames[code] : std::string_view("?");
@@ -54,7 +55,9 @@ int TimeoutPollMilliseconds(int code) {
     return static_cast<int>((us + 999) / 1000);
 }
 
-long KiTimeoutMilliseconds(int code) { return IsValidTimeoutCode(code) ? kKiMillis[code] : 0; }
+long KiTimeoutMilliseconds(int code) {
+    return IsValidTimeoutCode(code) ? kKiMillis[code] : 0;
+}
 
 std::string_view KiTimeoutName(int code) {
     return IsValidTimeoutCode(code) ? kKiNames[code] : std::string_view("?");

@@ -20,7 +20,9 @@ std::unique_ptr<DynamicLibrary> DynamicLibrary::Open(const std::vector<std::stri
     return nullptr;
 }
 
-DynamicLibrary::~DynamicLibrary() { dlclose(handle_); }
+DynamicLibrary::~DynamicLibrary() {
+    dlclose(handle_);
+}
 
 void* DynamicLibrary::Address(const char* symbol) const {
     dlerror();

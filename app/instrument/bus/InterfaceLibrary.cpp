@@ -16,7 +16,8 @@ std::string InterfaceLibrary::Context(std::string_view function, int address) {
 }
 
 std::string InterfaceLibrary::ConfigurationText() const {
-    std::string text = "MYADRS = 0, BOARD_NAME = GPIB0, USB488ID = " + std::to_string(addressField_);
+    std::string text =
+        "MYADRS = 0, BOARD_NAME = GPIB0, USB488ID = " + std::to_string(addressField_);
     if (!extraConfig_.empty())
         text += ", " + extraConfig_;
     return text;
@@ -58,7 +59,9 @@ int InterfaceLibrary::GpSetup() {
     return Check(code, Context("Setup"));
 }
 
-bool InterfaceLibrary::Ready() { return initialised_ || GpSetup() == kBusOk; }
+bool InterfaceLibrary::Ready() {
+    return initialised_ || GpSetup() == kBusOk;
+}
 
 int InterfaceLibrary::GpPuts(int address, std::string_view text) {
     if (!Ready())

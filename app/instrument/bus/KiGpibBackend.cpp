@@ -74,8 +74,8 @@ int KiGpibBackend::SendStr(int address, std::string_view text) {
     // The command language quotes data with "'", so a text holding one goes
     // as bytes instead.
     if (message.find('\'') != std::string::npos)
-        return SendBinary(address, {reinterpret_cast<const uint8_t*>(message.data()),
-                                    message.size()});
+        return SendBinary(address,
+                          {reinterpret_cast<const uint8_t*>(message.data()), message.size()});
     return Transmit("UNL LISTEN " + std::to_string(address) + " DATA '" + message + "'" +
                     (settings_.eoi ? " EOI" : ""));
 }

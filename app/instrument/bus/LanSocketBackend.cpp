@@ -40,7 +40,9 @@ int WaitFor(int fd, short events, int timeoutMs) {
 
 } // namespace
 
-LanSocketBackend::~LanSocketBackend() { Close(); }
+LanSocketBackend::~LanSocketBackend() {
+    Close();
+}
 
 void LanSocketBackend::Close() {
     if (fd_ >= 0)
@@ -69,8 +71,8 @@ int LanSocketBackend::Connect(const std::string& host, int port) {
     std::unique_ptr<addrinfo, AddrInfoDeleter> list(found);
     int result = kBusError;
     for (addrinfo* a = list.get(); a; a = a->ai_next) {
-        const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                                a->ai_protocol);
+        const int fd =
+            ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
         if (fd < 0)
             continue;
         int code = kBusOk;
@@ -152,8 +154,7 @@ int LanSocketBackend::SendStr(int, std::string_view text) {
 }
 
 int LanSocketBackend::SendBinary(int, std::span<const uint8_t> bytes) {
-    const bool endsMessage =
-        settings_.eoi && settings_.terminators.sendMode != TerminatorMode::Off;
+    const bool endsMessage = settings_.eoi && settings_.terminators.sendMode != TerminatorMode::Off;
     return SendAll(bytes, endsMessage ? TerminatorText(settings_.terminators.send) : "");
 }
 

@@ -26,7 +26,9 @@ std::string Printable(std::string_view data) {
 
 } // namespace
 
-std::string LoggedBackend::Address(int address) { return std::to_string(address); }
+std::string LoggedBackend::Address(int address) {
+    return std::to_string(address);
+}
 
 int LoggedBackend::Log(std::string_view who, std::string_view marker, std::string_view operation,
                        std::string_view data, int code) {

@@ -32,7 +32,9 @@ public:
     int Mterm(const Terminators& terminators) override;
     int Eoi(bool on) override;
     int BoardAddress(int& address) override;
-    std::string_view TimeoutLogName(int code) const override { return inner_->TimeoutLogName(code); }
+    std::string_view TimeoutLogName(int code) const override {
+        return inner_->TimeoutLogName(code);
+    }
     std::string Detail() const override { return inner_->Detail(); }
 
 private:

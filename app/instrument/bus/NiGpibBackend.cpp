@@ -31,19 +31,19 @@ int EosCharacter(Terminator t) {
 
 } // namespace
 
-NiGpibBackend::~NiGpibBackend() { End(); }
+NiGpibBackend::~NiGpibBackend() {
+    End();
+}
 
 bool NiGpibBackend::Bind() {
     const DynamicLibrary& l = *library_;
-    const bool ok = l.Bind(api_.ibfind, "ibfind") && l.Bind(api_.ibdev, "ibdev") &&
-                    l.Bind(api_.ibpad, "ibpad") && l.Bind(api_.ibask, "ibask") &&
-                    l.Bind(api_.ibsic, "ibsic") && l.Bind(api_.ibsre, "ibsre") &&
-                    l.Bind(api_.ibtmo, "ibtmo") && l.Bind(api_.ibeos, "ibeos") &&
-                    l.Bind(api_.ibeot, "ibeot") && l.Bind(api_.ibcmd, "ibcmd") &&
-                    l.Bind(api_.ibwrt, "ibwrt") && l.Bind(api_.ibrd, "ibrd") &&
-                    l.Bind(api_.ibclr, "ibclr") && l.Bind(api_.ibloc, "ibloc") &&
-                    l.Bind(api_.ThreadIberr, "ThreadIberr") &&
-                    l.Bind(api_.ThreadIbcntl, "ThreadIbcntl");
+    const bool ok =
+        l.Bind(api_.ibfind, "ibfind") && l.Bind(api_.ibdev, "ibdev") &&
+        l.Bind(api_.ibpad, "ibpad") && l.Bind(api_.ibask, "ibask") && l.Bind(api_.ibsic, "ibsic") &&
+        l.Bind(api_.ibsre, "ibsre") && l.Bind(api_.ibtmo, "ibtmo") && l.Bind(api_.ibeos, "ibeos") &&
+        l.Bind(api_.ibeot, "ibeot") && l.Bind(api_.ibcmd, "ibcmd") && l.Bind(api_.ibwrt, "ibwrt") &&
+        l.Bind(api_.ibrd, "ibrd") && l.Bind(api_.ibclr, "ibclr") && l.Bind(api_.ibloc, "ibloc") &&
+        l.Bind(api_.ThreadIberr, "ThreadIberr") && l.Bind(api_.ThreadIbcntl, "ThreadIbcntl");
     l.Bind(api_.ibonl, "ibonl");
     l.Bind(api_.RegisterGpibGlobalsForThread, "RegisterGpibGlobalsForThread");
     l.Bind(api_.UnregisterGpibGlobalsForThread, "UnregisterGpibGlobalsForThread");
@@ -79,8 +79,8 @@ int NiGpibBackend::Init(const BusConfig& config) {
         End();
         return kBusNoBoard;
     }
-    int code = Outcome(api_.ibpad(board_, static_cast<int>(config.GetInt("MYADRS").value_or(0))),
-                       "ibpad");
+    int code =
+        Outcome(api_.ibpad(board_, static_cast<int>(config.GetInt("MYADRS").value_or(0))), "ibpad");
     if (code == kBusOk)
         code = Outcome(api_.ibsic(board_), "ibsic");
     if (code == kBusOk)
@@ -126,7 +126,8 @@ int NiGpibBackend::Device(int address, int& descriptor) {
         descriptor = it->second;
         return kBusOk;
     }
-    descriptor = api_.ibdev(boardIndex_, address, 0, settings_.timeoutCode, settings_.eoi ? 1 : 0, 0);
+    descriptor =
+        api_.ibdev(boardIndex_, address, 0, settings_.timeoutCode, settings_.eoi ? 1 : 0, 0);
     if (descriptor < 0)
         return Outcome(kErr, "ibdev");
     devices_[address] = descriptor;

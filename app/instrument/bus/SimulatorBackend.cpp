@@ -45,8 +45,8 @@ int SimulatorBackend::ReceiveStr(int address, std::string& reply) {
         return kBusError;
     if (responseDialog_) {
         reply = messages_
-                    .InputBox("Receive Data", std::to_string(address) +
-                                                  "の応答メッセージを入力してください")
+                    .InputBox("Receive Data",
+                              std::to_string(address) + "の応答メッセージを入力してください")
                     .value_or("");
         return kBusOk;
     }

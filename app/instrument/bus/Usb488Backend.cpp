@@ -110,8 +110,8 @@ int Usb488Backend::ReceiveStr(int, std::string& reply) {
     if (device_ < 0)
         return kBusError;
     std::string buffer(kReplyBuffer, '\0');
-    const int code = Outcome(api_.receiveText(device_, buffer.data(), kReplyBuffer),
-                             "UsbReceiveTextData");
+    const int code =
+        Outcome(api_.receiveText(device_, buffer.data(), kReplyBuffer), "UsbReceiveTextData");
     if (code != kBusOk)
         return code;
     buffer.resize(std::min<size_t>(api_.getDataCount(device_), kReplyBuffer));

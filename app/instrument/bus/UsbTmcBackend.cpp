@@ -24,7 +24,9 @@ constexpr uint16_t kRenAddressGtl = 6;
 
 constexpr size_t kMaxReply = 1 << 20;
 
-int ReceiveCharacter(Terminator t) { return t == Terminator::Cr ? '\r' : '\n'; }
+int ReceiveCharacter(Terminator t) {
+    return t == Terminator::Cr ? '\r' : '\n';
+}
 
 } // namespace
 
@@ -134,8 +136,8 @@ int UsbTmcBackend::KernelOutcome(int code, const char* operation) {
 
 int UsbTmcBackend::Write(std::span<const uint8_t> bytes, bool end) {
     if (visaOpen_) {
-        int code = VisaOutcome(visa_.setAttribute(session_, kAttrSendEnd, end ? 1 : 0),
-                               "viSetAttribute");
+        int code =
+            VisaOutcome(visa_.setAttribute(session_, kAttrSendEnd, end ? 1 : 0), "viSetAttribute");
         size_t done = 0;
         while (code == kBusOk && done < bytes.size()) {
             uint32_t written = 0;
@@ -157,9 +159,9 @@ int UsbTmcBackend::Read(std::string& data, size_t max, bool text) {
     if (visaOpen_) {
         const int character = ReceiveCharacter(settings_.terminators.receive);
         const bool useTerm = text && settings_.terminators.receive != Terminator::None;
-        int code = VisaOutcome(visa_.setAttribute(session_, kAttrTermchar,
-                                                  static_cast<uint64_t>(character)),
-                               "viSetAttribute");
+        int code = VisaOutcome(
+            visa_.setAttribute(session_, kAttrTermchar, static_cast<uint64_t>(character)),
+            "viSetAttribute");
         if (code == kBusOk)
             code = VisaOutcome(visa_.setAttribute(session_, kAttrTermcharEnabled, useTerm ? 1 : 0),
                                "viSetAttribute");
@@ -184,8 +186,7 @@ int UsbTmcBackend::SendStr(int, std::string_view text) {
     std::string message(text);
     if (settings_.terminators.sendMode != TerminatorMode::Off)
         message += TerminatorText(settings_.terminators.send);
-    return Write({reinterpret_cast<const uint8_t*>(message.data()), message.size()},
-                 settings_.eoi);
+    return Write({reinterpret_cast<const uint8_t*>(message.data()), message.size()}, settings_.eoi);
 }
 
 int UsbTmcBackend::SendBinary(int, std::span<const uint8_t> bytes) {
@@ -219,9 +220,9 @@ int UsbTmcBackend::ReceiveBinary(int, std::vector<uint8_t>& bytes, size_t max) {
 
 int UsbTmcBackend::Ren(uint16_t mode) {
     if (visaOpen_)
-        return visa_.gpibControlRen ? VisaOutcome(visa_.gpibControlRen(session_, mode),
-                                                  "viGpibControlREN")
-                                    : kBusOk;
+        return visa_.gpibControlRen
+                   ? VisaOutcome(visa_.gpibControlRen(session_, mode), "viGpibControlREN")
+                   : kBusOk;
     if (!kernel_.IsOpen())
         return kBusError;
     switch (mode) {
@@ -234,9 +235,15 @@ int UsbTmcBackend::Ren(uint16_t mode) {
     }
 }
 
-int UsbTmcBackend::LocalLockout() { return Ren(kRenAssertLlo); }
-int UsbTmcBackend::RemoteEnable(bool on) { return Ren(on ? kRenAssert : kRenDeassert); }
-int UsbTmcBackend::GoToLocal(int) { return Ren(kRenAddressGtl); }
+int UsbTmcBackend::LocalLockout() {
+    return Ren(kRenAssertLlo);
+}
+int UsbTmcBackend::RemoteEnable(bool on) {
+    return Ren(on ? kRenAssert : kRenDeassert);
+}
+int UsbTmcBackend::GoToLocal(int) {
+    return Ren(kRenAddressGtl);
+}
 
 int UsbTmcBackend::DeviceClear(int) {
     if (visaOpen_)
@@ -252,9 +259,10 @@ int UsbTmcBackend::TimeOut(int code) {
     settings_.timeoutCode = code;
     const int ms = TimeoutPollMilliseconds(code);
     if (visaOpen_)
-        return VisaOutcome(visa_.setAttribute(session_, kAttrTimeout,
-                                              ms < 0 ? kTimeoutInfinite : static_cast<uint64_t>(ms)),
-                           "viSetAttribute");
+        return VisaOutcome(
+            visa_.setAttribute(session_, kAttrTimeout,
+                               ms < 0 ? kTimeoutInfinite : static_cast<uint64_t>(ms)),
+            "viSetAttribute");
     if (kernel_.IsOpen())
         return KernelOutcome(kernel_.SetTimeout(ms), "timeout");
     return kBusOk;

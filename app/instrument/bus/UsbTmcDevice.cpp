@@ -65,8 +65,8 @@ std::optional<UsbResource> ParseUsbResource(std::string_view resource) {
         return std::nullopt;
     UsbResource r;
     const std::string_view board = parts[0].substr(3);
-    if (!board.empty() && std::from_chars(board.data(), board.data() + board.size(), r.board).ec !=
-                              std::errc())
+    if (!board.empty() &&
+        std::from_chars(board.data(), board.data() + board.size(), r.board).ec != std::errc())
         return std::nullopt;
     const auto vendor = ParseId(parts[1], false);
     const auto product = ParseId(parts[2], false);
@@ -110,7 +110,9 @@ std::optional<std::string> FindUsbTmcDevice(const UsbResource& resource,
     return std::nullopt;
 }
 
-UsbTmcDevice::~UsbTmcDevice() { Close(); }
+UsbTmcDevice::~UsbTmcDevice() {
+    Close();
+}
 
 int UsbTmcDevice::Open(const std::string& path) {
     Close();

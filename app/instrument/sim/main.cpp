@@ -168,8 +168,8 @@ int main(int argc, char** argv) {
 
     const int listener = Listen(options);
     if (listener < 0) {
-        std::fprintf(stderr, "zw4410-instsim: cannot listen on %s:%d: %s\n",
-                     options.bind.c_str(), options.port, std::strerror(errno));
+        std::fprintf(stderr, "zw4410-instsim: cannot listen on %s:%d: %s\n", options.bind.c_str(),
+                     options.port, std::strerror(errno));
         return 1;
     }
     sockaddr_in bound{};

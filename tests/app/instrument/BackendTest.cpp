@@ -63,7 +63,9 @@ private:
     const char* (*log_)() = nullptr;
 };
 
-BusConfig Config(const std::string& text) { return BusConfig::Parse(text); }
+BusConfig Config(const std::string& text) {
+    return BusConfig::Parse(text);
+}
 
 std::string TempDir(const std::string& name) {
     const std::string dir = ::testing::TempDir() + "/backend-" + name;
@@ -216,9 +218,9 @@ TEST(UsbTmcBackend, UnknownInstrumentIsANonexistentBoard) {
     FakeLibrary fake(ZW_FAKE_VISA);
     fake.Set("resource", "USB0::1::2::SN1::INSTR");
     UsbTmcBackend backend;
-    EXPECT_EQ(backend.Init(Config("USBTMC_ID = USB0::1::2::SN9::INSTR, VISA_LIBRARY = " +
-                                  fake.Path())),
-              kBusNoBoard);
+    EXPECT_EQ(
+        backend.Init(Config("USBTMC_ID = USB0::1::2::SN9::INSTR, VISA_LIBRARY = " + fake.Path())),
+        kBusNoBoard);
     EXPECT_EQ(backend.Detail(), "VISA cannot open USB0::1::2::SN9::INSTR.");
     EXPECT_EQ(backend.Init(Config("VISA_LIBRARY = " + fake.Path())), kBusNoBoard);
 }
@@ -453,8 +455,8 @@ TEST(BackendFactory, MissingLibraryBoxSaysWhatIsMissing) {
     InterfaceLibrary bus(messages, DefaultBackendFactory(messages));
     bus.SetInterfaceType(kKiGpib);
     EXPECT_EQ(bus.GpSetup(), kBusNoBoard);
-    EXPECT_EQ(messages.Texts("Interface Error"),
-              (std::vector<std::string>{
-                  "Nonexistent interface board\rModule IntfcLib : Function Setup\r"
-                  "No KI GPIB library is set (setting System/KiGpibLibrary)."}));
+    EXPECT_EQ(
+        messages.Texts("Interface Error"),
+        (std::vector<std::string>{"Nonexistent interface board\rModule IntfcLib : Function Setup\r"
+                                  "No KI GPIB library is set (setting System/KiGpibLibrary)."}));
 }

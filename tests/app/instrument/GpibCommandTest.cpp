@@ -1,8 +1,8 @@
 // Command objects filled from model scripts: every key, the fallback from
 // the memory option text, formatting, name substitution and the masks.
+#include "GpibCommand.h"
 #include "CommandStrings.h"
 #include "FakeServices.h"
-#include "GpibCommand.h"
 #include "ScriptText.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 // The interface library level: set-up on first use, error check and boxes,
 // the message switch, unknown interface types, terminators and the log.
-#include "FakeServices.h"
 #include "bus/InterfaceLibrary.h"
+#include "FakeServices.h"
 
 #include <filesystem>
 #include <fstream>
@@ -103,8 +103,9 @@ TEST(InterfaceLibrary, ExtraConfigurationIsAppended) {
     Layer l;
     l.bus.SetExtraConfiguration("LAN_HOST = 127.0.0.1, LAN_PORT = 5025");
     l.bus.GpSetup();
-    EXPECT_EQ(l.calls.lastConfig,
-              "MYADRS = 0, BOARD_NAME = GPIB0, USB488ID = 5, LAN_HOST = 127.0.0.1, LAN_PORT = 5025");
+    EXPECT_EQ(
+        l.calls.lastConfig,
+        "MYADRS = 0, BOARD_NAME = GPIB0, USB488ID = 5, LAN_HOST = 127.0.0.1, LAN_PORT = 5025");
 }
 
 TEST(InterfaceLibrary, FailedSetUpLeavesTheLayerUninitialisedAndIsRetried) {
@@ -198,9 +199,8 @@ TEST(InterfaceLibrary, OtherOperationsReachTheBackEnd) {
     EXPECT_EQ(own, 21);
     EXPECT_EQ(l.bus.GpEnd(), kBusOk);
     EXPECT_FALSE(l.bus.Initialised());
-    EXPECT_EQ(l.calls.log,
-              (std::vector<std::string>{"ReceiveStr", "SendBinary 10", "SDC 3", "IFC", "REN on",
-                                        "GTL 3", "BoardAddress", "End"}));
+    EXPECT_EQ(l.calls.log, (std::vector<std::string>{"ReceiveStr", "SendBinary 10", "SDC 3", "IFC",
+                                                     "REN on", "GTL 3", "BoardAddress", "End"}));
 }
 
 TEST(InterfaceLibrary, LogFileHasOneLinePerOperationWithMarkers) {
@@ -217,16 +217,16 @@ TEST(InterfaceLibrary, LogFileHasOneLinePerOperationWithMarkers) {
     std::ifstream in(path);
     std::stringstream text;
     text << in.rdbuf();
-    EXPECT_EQ(text.str(), "ALL < GP_Init MYADRS = 0, BOARD_NAME = GPIB0, USB488ID = 5, LOG_FILE = " +
-                              path +
-                              "\n"
-                              "ALL < GP_Mterm SEND LF MODE 2 RECEIVE LF\n"
-                              "ALL < GP_EOI ON\n"
-                              "ALL < GP_Time_Out 300ms\n"
-                              "5 < GP_Send_Str FREQ 1<0A>\n"
-                              "5 > GP_Receive_Str REPLY\n"
-                              "5 < GP_Send_Binary_Data 512 bytes\n"
-                              "ALL < GP_END\n");
+    EXPECT_EQ(text.str(),
+              "ALL < GP_Init MYADRS = 0, BOARD_NAME = GPIB0, USB488ID = 5, LOG_FILE = " + path +
+                  "\n"
+                  "ALL < GP_Mterm SEND LF MODE 2 RECEIVE LF\n"
+                  "ALL < GP_EOI ON\n"
+                  "ALL < GP_Time_Out 300ms\n"
+                  "5 < GP_Send_Str FREQ 1<0A>\n"
+                  "5 > GP_Receive_Str REPLY\n"
+                  "5 < GP_Send_Binary_Data 512 bytes\n"
+                  "ALL < GP_END\n");
 }
 
 TEST(BusTypes, TimeoutScalesAndNames) {

@@ -242,9 +242,9 @@ TEST_F(LanTransfer, IdentityMismatchStopsBeforeTheUpload) {
     EXPECT_EQ(record.find("WAVE"), std::string::npos);
     EXPECT_EQ(app.messages.Texts("Error Message"),
               (std::vector<std::string>{"Interface command error. Check Model.\r"}));
-    EXPECT_EQ(app.messages.Texts("ModelCheck"),
-              (std::vector<std::string>{
-                  "System Setting Model:SIM-ARB\rReturn ID:'ZW,OTHER-9,0,1.00'"}));
+    EXPECT_EQ(
+        app.messages.Texts("ModelCheck"),
+        (std::vector<std::string>{"System Setting Model:SIM-ARB\rReturn ID:'ZW,OTHER-9,0,1.00'"}));
     EXPECT_EQ(app.messages.Texts("GpibPuts"), (std::vector<std::string>{"'*RST'"}));
 }
 
@@ -303,7 +303,8 @@ TEST_F(LanTransfer, SlowInstrumentGivesTheTimeoutMessage) {
     sim.WaitForRecord();
     const auto boxes = app.messages.Texts("Interface Error");
     ASSERT_FALSE(boxes.empty());
-    EXPECT_EQ(boxes[0], "I/O operation aborted(timeout)\rModule IntfcLib : Function Gets\rAddress 1");
+    EXPECT_EQ(boxes[0],
+              "I/O operation aborted(timeout)\rModule IntfcLib : Function Gets\rAddress 1");
     EXPECT_TRUE(settings.busy.empty());
 }
 
@@ -375,9 +376,10 @@ TEST_F(LanTransfer, SettingTransferSendsTheThreeSettingStrings) {
     EXPECT_EQ(app.transfer.TransferSetting(job), TransferOutcome::Done);
     const std::string record = sim.WaitForRecord();
     EXPECT_EQ(record.find("WAVE"), std::string::npos);
-    EXPECT_EQ(app.messages.Texts("GpibPuts"),
-              (std::vector<std::string>{"'*RST'", "'FREQ 1.000E+03;VOLT 2.000 VPP;VOLT:OFFS 0.500'",
-                                        "'FREQ 1.000E+03;VOLT 2.000 VPP;VOLT:OFFS 0.500;OUTP ON'"}));
+    EXPECT_EQ(
+        app.messages.Texts("GpibPuts"),
+        (std::vector<std::string>{"'*RST'", "'FREQ 1.000E+03;VOLT 2.000 VPP;VOLT:OFFS 0.500'",
+                                  "'FREQ 1.000E+03;VOLT 2.000 VPP;VOLT:OFFS 0.500;OUTP ON'"}));
     EXPECT_NE(record.find("QUERY *IDN?"), std::string::npos);
     EXPECT_NE(record.find("SETTING OUTP ON"), std::string::npos);
     EXPECT_TRUE(settings.busy.empty());

@@ -13,8 +13,8 @@ TEST(SetupRules, InterfaceListFollowsTheModelsBits) {
             out.push_back(c.text + "=" + std::to_string(c.interfaceType));
         return out;
     };
-    EXPECT_EQ(texts(15), (std::vector<std::string>{"USB(TMC)=3", "NI GPIB=0", "KI GPIB=1",
-                                                   "LAN(Socket)=7"}));
+    EXPECT_EQ(texts(15),
+              (std::vector<std::string>{"USB(TMC)=3", "NI GPIB=0", "KI GPIB=1", "LAN(Socket)=7"}));
     EXPECT_EQ(texts(8), (std::vector<std::string>{"USB(TMC)=3", "LAN(Socket)=7"}));
     EXPECT_EQ(texts(1), (std::vector<std::string>{"NI GPIB=0", "LAN(Socket)=7"}));
     EXPECT_EQ(texts(0), (std::vector<std::string>{"LAN(Socket)=7"}));

@@ -82,5 +82,9 @@ FAKE_EXPORT int ibrd(int ud, void* buffer, long count) {
     std::memcpy(buffer, reply.data(), static_cast<size_t>(ibcntl));
     return status | kEnd;
 }
-FAKE_EXPORT int ThreadIberr() { return iberr; }
-FAKE_EXPORT long ThreadIbcntl() { return ibcntl; }
+FAKE_EXPORT int ThreadIberr() {
+    return iberr;
+}
+FAKE_EXPORT long ThreadIbcntl() {
+    return ibcntl;
+}

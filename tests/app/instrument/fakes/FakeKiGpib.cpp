@@ -9,7 +9,9 @@ FAKE_EXPORT int _ieee_initialize(int own, int level) {
     fake::Note("initialize " + std::to_string(own) + " " + std::to_string(level));
     return 0;
 }
-FAKE_EXPORT int _ieee_board_present() { return fake::GetInt("absent") ? 0 : 1; }
+FAKE_EXPORT int _ieee_board_present() {
+    return fake::GetInt("absent") ? 0 : 1;
+}
 FAKE_EXPORT int _ieee_settimeout(long ms) {
     fake::Note("settimeout " + std::to_string(ms));
     return 0;

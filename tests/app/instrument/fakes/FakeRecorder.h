@@ -47,7 +47,9 @@ inline std::string Escaped(const void* data, long size) {
     return out;
 }
 
-inline void Note(const std::string& line) { Log() += line + "\n"; }
+inline void Note(const std::string& line) {
+    Log() += line + "\n";
+}
 
 } // namespace fake
 
@@ -55,11 +57,15 @@ inline void Note(const std::string& line) { Log() += line + "\n"; }
 
 // Every fake exports these three for the tests.
 #define FAKE_CONTROL_FUNCTIONS                                                                     \
-    FAKE_EXPORT const char* fake_log() { return fake::Log().c_str(); }                             \
+    FAKE_EXPORT const char* fake_log() {                                                           \
+        return fake::Log().c_str();                                                                \
+    }                                                                                              \
     FAKE_EXPORT void fake_reset() {                                                                \
         fake::Log().clear();                                                                       \
         fake::Config().clear();                                                                    \
     }                                                                                              \
-    FAKE_EXPORT void fake_set(const char* key, const char* value) { fake::Config()[key] = value; }
+    FAKE_EXPORT void fake_set(const char* key, const char* value) {                                \
+        fake::Config()[key] = value;                                                               \
+    }
 
 #endif // ZW_TESTS_FAKE_RECORDER_H

@@ -62,5 +62,9 @@ FAKE_DEVICE_CALL(UsbDevClear)
 FAKE_DEVICE_CALL(UsbEnableRemote)
 FAKE_DEVICE_CALL(UsbEnableLocal)
 FAKE_DEVICE_CALL(UsbSendLLO)
-FAKE_EXPORT int UsbGetErrorCode(int) { return error; }
-FAKE_EXPORT unsigned long UsbGetDataCount(int) { return count; }
+FAKE_EXPORT int UsbGetErrorCode(int) {
+    return error;
+}
+FAKE_EXPORT unsigned long UsbGetDataCount(int) {
+    return count;
+}

@@ -17,7 +17,9 @@ std::string Key(std::string_view section, std::string_view key) {
     return std::string(section) + "\t" + std::string(key);
 }
 
-std::string BusySection(int board) { return std::to_string(board) + "GPIB"; }
+std::string BusySection(int board) {
+    return std::to_string(board) + "GPIB";
+}
 
 } // namespace
 
