@@ -23,6 +23,8 @@ public:
 
     // Sets the busy mark of `board` when no running copy holds it, in one
     // step that no other copy can interleave with. False when it is held.
+    // A mark left by a copy that no longer runs (killed mid-transfer) must
+    // count as free: the store's liveness test clears it.
     virtual bool TryMarkBusy(int board) = 0;
     // Clears the busy mark of `board` that this copy set.
     virtual void ClearBusy(int board) = 0;

@@ -56,9 +56,16 @@ int LanSocketBackend::Init(const BusConfig& config) {
     myAddress_ = static_cast<int>(config.GetInt("MYADRS").value_or(0));
     const std::string host = config.GetOr("LAN_HOST", "");
     const long port = config.GetInt("LAN_PORT").value_or(kDefaultLanPort);
-    if (host.empty() || port <= 0 || port > 65535)
+    detail_.clear();
+    if (host.empty() || port <= 0 || port > 65535) {
+        detail_ = "No host and port are set for this model (section LanSocket).";
         return kBusError;
-    return Connect(host, static_cast<int>(port));
+    }
+    const int code = Connect(host, static_cast<int>(port));
+    if (code != kBusOk)
+        detail_ = "Cannot connect to " + host + ":" + std::to_string(port) +
+                  (code == kBusTimeout ? " in time." : ".");
+    return code;
 }
 
 int LanSocketBackend::Connect(const std::string& host, int port) {
@@ -134,6 +141,7 @@ int LanSocketBackend::SendAll(std::span<const uint8_t> first, std::string_view s
                     return code;
                 continue;
             }
+            detail_ = std::strerror(errno);
             return kBusError;
         }
         size_t n = static_cast<size_t>(sent);
@@ -175,7 +183,8 @@ int LanSocketBackend::ReadMore() {
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
             return kBusTimeout;
-        return kBusError; // closed by the peer, or broken
+        detail_ = n == 0 ? "The instrument closed the connection." : std::strerror(errno);
+        return kBusError;
     }
 }
 

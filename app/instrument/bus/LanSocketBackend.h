@@ -35,6 +35,7 @@ public:
     int Mterm(const Terminators& terminators) override;
     int Eoi(bool on) override;
     int BoardAddress(int& address) override;
+    std::string Detail() const override { return detail_; }
 
 private:
     bool Open() const { return fd_ >= 0; }
@@ -50,6 +51,7 @@ private:
     int myAddress_ = 0;
     BackendSettings settings_;
     std::string pending_;
+    std::string detail_;
 };
 
 } // namespace zw::bus

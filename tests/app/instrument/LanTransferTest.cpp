@@ -310,13 +310,17 @@ TEST_F(LanTransfer, SlowInstrumentGivesTheTimeoutMessage) {
 
 TEST_F(LanTransfer, NoInstrumentListeningGivesTheBusMessage) {
     UseWave(RandomWave(100, 13));
+    int port = 0;
     {
         SimulatorProcess& sim = Start({}, 0); // serves no connection and exits
         sim.WaitForRecord();
+        port = sim.Port();
     }
     EXPECT_EQ(app.transfer.TransferWaveform(job), TransferOutcome::Failed);
     EXPECT_EQ(app.messages.Texts("Interface Error"),
-              (std::vector<std::string>{"Interface error\rModule IntfcLib : Function Setup"}));
+              (std::vector<std::string>{"Interface error\rModule IntfcLib : Function Setup\r"
+                                        "Cannot connect to 127.0.0.1:" +
+                                        std::to_string(port) + "."}));
     EXPECT_TRUE(settings.busy.empty());
 }
 
