@@ -30,7 +30,7 @@ const char* const kUsage =
     "  --wire FILE        append the raw bytes of every message that held a block\n"
     "  --sessions N       exit after N connections have ended (default: never)\n"
     "  --idn TEXT         reply to *IDN? (default \"ZW,SIM-ARB,0,1.00\")\n"
-    "  --model NAME       answer *IDN? as the bundled model NAME does (\"ZW-INST,NAME,0,1.00\")\n"
+    "  --model NAME       answer *IDN? as the bundled model NAME does (\"ZW LABS,NAME,0,1.00\")\n"
     "  --status N         answer N to every *ESR? (an instrument reporting an error)\n"
     "  --error TEXT       the first SYST:ERR? reply while --status is set\n"
     "  --little-endian    read block samples low byte first\n"
@@ -95,7 +95,7 @@ bool ParseArguments(int argc, char** argv, Options& options) {
         } else if (arg == "--idn") {
             options.instrument.identity = v;
         } else if (arg == "--model") {
-            options.instrument.identity = std::string("ZW-INST,") + v + ",0,1.00";
+            options.instrument.identity = std::string("ZW LABS,") + v + ",0,1.00";
         } else if (arg == "--status") {
             options.instrument.forcedStatus = static_cast<int>(number);
         } else if (arg == "--error") {
