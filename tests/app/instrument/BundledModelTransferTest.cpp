@@ -28,7 +28,8 @@ namespace {
 // process; every test of this file runs in a process of its own.
 int LoadedModel(const std::string& shortName) {
     static const bool loaded = [] {
-        const fs::path dir = fs::path(::testing::TempDir()) / ("models-" + std::to_string(getpid()));
+        const fs::path dir =
+            fs::path(::testing::TempDir()) / ("models-" + std::to_string(getpid()));
         fs::create_directories(dir);
         for (const auto& entry : fs::directory_iterator(ZW_MODELS_DIR))
             fs::copy_file(entry.path(), dir / entry.path().filename(),
@@ -91,7 +92,8 @@ TEST_P(BundledModelTransfer, WaveformArrivesAsOneBlockMessage) {
         s = static_cast<int16_t>(std::uniform_int_distribution<int>(-32767, 32767)(random));
     job.samples = wave;
 
-    const std::string dir = ::testing::TempDir() + "/bundled-" + std::to_string(getpid());
+    const std::string dir =
+        ::testing::TempDir() + "/bundled-" + c.name + "-" + std::to_string(getpid());
     fs::create_directories(dir);
     SimulatorProcess sim(dir, {"--model", c.name});
     MemorySettings settings;
@@ -127,10 +129,13 @@ INSTANTIATE_TEST_SUITE_P(
     Models, BundledModelTransfer,
     ::testing::Values(
         ModelCase{"ZWG-114", 4, "big",
-                  ":FORM:BORD NORM;:TRAC:POIN 1024;:TRAC:BANK 0;:TRAC:STAR 0;"
+                  ":TRAC:POIN 1024;:TRAC:BANK 0;:TRAC:STAR 0;:FORM:BORD NORM;"
                   ":TRAC:DATA:DAC VOLATILE,"},
-        ModelCase{"ZWG-216", 1, "little", ""},
-        ModelCase{"ZWG-316U", 1, "big", ""}),
+        ModelCase{"ZWG-216", 1, "little",
+                  ":INST:NSEL 1;:TRAC:POIN 1024;:TRAC:SEL 1;:TRAC:NAME WAVE1;:FORM:BORD SWAP;"
+                  ":TRAC:DATA:DAC WAVE1,"},
+        ModelCase{"ZWG-316U", 1, "big",
+                  ":TRAC:DEL:ALL;:TRAC:POIN 16384;:FORM:BORD NORM;:TRAC:DATA:DAC VOLATILE,"}),
     [](const auto& info) {
         std::string name = info.param.name;
         name.erase(std::remove(name.begin(), name.end(), '-'), name.end());

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -22,6 +23,8 @@ SimulatorProcess::SimulatorProcess(const std::string& directory, std::vector<std
     : recordPath_(directory + "/sim-record.txt"), wirePath_(directory + "/sim-wire.bin") {
     std::vector<std::string> args = {ZW_INSTSIM_PATH, "--port", "0", "--sessions",
                                      std::to_string(sessions)};
+    std::remove(recordPath_.c_str()); // the wire file is appended to: start afresh
+    std::remove(wirePath_.c_str());
     if (record) {
         args.insert(args.end(), {"--output", recordPath_, "--wire", wirePath_});
     } else {
