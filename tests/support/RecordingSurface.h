@@ -14,6 +14,10 @@ namespace zwtest {
 
 struct SurfaceCall {
     enum class Kind { MoveTo, LineTo, Polyline, CreatePen, SelectPen, DeletePen };
+    // A constructor rather than aggregate initialisation, which -Wextra
+    // reports for every member left out.
+    SurfaceCall(Kind k, int32_t x_ = 0, int32_t y_ = 0) : kind(k), x(x_), y(y_) {}
+
     Kind kind;
     int32_t x = 0;
     int32_t y = 0;
@@ -33,8 +37,12 @@ struct SurfaceCall {
     }
 };
 
-inline SurfaceCall MoveTo(int32_t x, int32_t y) { return {SurfaceCall::Kind::MoveTo, x, y}; }
-inline SurfaceCall LineTo(int32_t x, int32_t y) { return {SurfaceCall::Kind::LineTo, x, y}; }
+inline SurfaceCall MoveTo(int32_t x, int32_t y) {
+    return {SurfaceCall::Kind::MoveTo, x, y};
+}
+inline SurfaceCall LineTo(int32_t x, int32_t y) {
+    return {SurfaceCall::Kind::LineTo, x, y};
+}
 
 inline std::ostream& operator<<(std::ostream& os, const SurfaceCall& c) {
     switch (c.kind) {
