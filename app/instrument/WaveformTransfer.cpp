@@ -330,6 +330,13 @@ TransferOutcome WaveformTransfer::RunSetting(Session& s) {
     return TransferOutcome::Done;
 }
 
+void WaveformTransfer::PressWaveformButton(const std::function<TransferJob()>& next) {
+    if (settings_.LoopTest())
+        RequestLoopTest(next);
+    else
+        TransferWaveform(next());
+}
+
 void WaveformTransfer::RequestLoopTest(const std::function<TransferJob()>& next) {
     if (loopRunning_) {
         messages_.ShowBox("LoopTest", "次の転送完了後テストを終了します");

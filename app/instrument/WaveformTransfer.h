@@ -50,6 +50,10 @@ public:
     TransferOutcome TransferWaveform(const TransferJob& job);
     TransferOutcome TransferSetting(const TransferJob& job);
 
+    // The setup window's Waveform Data button: one waveform transfer of the
+    // job `next` gives, or the loop test when the LoopTest setting is on.
+    void PressWaveformButton(const std::function<TransferJob()>& next);
+
     // The waveform button with the loop test on: the first request runs
     // transfers of the job `next` gives until a second request (made while
     // the loop runs, from the window's event processing) ends it.

@@ -6,7 +6,9 @@ namespace {
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-std::string S(const QString& text) { return text.toUtf8().toStdString(); }
+std::string S(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 } // namespace
 
 std::string RegistryInstrumentSettings::Setting(std::string_view section,

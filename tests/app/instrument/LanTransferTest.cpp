@@ -410,9 +410,10 @@ TEST_F(LanTransfer, LoopTestRepeatsUntilTheSecondRequest) {
         // Asked during the third transfer: that one still completes.
         if (!w.loopCounts.empty() && w.loopCounts.back() == 2 && w.phases.back() == "Send data" &&
             app.messages.Texts("LoopTest").empty())
-            app.transfer.RequestLoopTest(next);
+            app.transfer.PressWaveformButton(next);
     };
-    app.transfer.RequestLoopTest(next);
+    settings.loop = true;
+    app.transfer.PressWaveformButton(next);
     EXPECT_FALSE(app.transfer.LoopRunning());
     EXPECT_EQ(app.transfer.LoopCount(), 3);
     EXPECT_EQ(app.messages.Texts("LoopTest"),
