@@ -113,7 +113,7 @@ int LanSocketBackend::End() {
     return kBusOk;
 }
 
-int LanSocketBackend::SendAll(std::span<const uint8_t> first, std::string_view second) {
+int LanSocketBackend::SendAll(std::span<const uint8_t> first, std::string_view second, bool more) {
     if (!Open())
         return kBusError;
     size_t doneFirst = 0;
@@ -130,7 +130,7 @@ int LanSocketBackend::SendAll(std::span<const uint8_t> first, std::string_view s
         msghdr message{};
         message.msg_iov = parts;
         message.msg_iovlen = static_cast<size_t>(count);
-        const ssize_t sent = ::sendmsg(fd_, &message, MSG_NOSIGNAL);
+        const ssize_t sent = ::sendmsg(fd_, &message, MSG_NOSIGNAL | (more ? MSG_MORE : 0));
         if (sent < 0) {
             if (errno == EINTR)
                 continue;
@@ -158,12 +158,15 @@ int LanSocketBackend::SendStr(int, std::string_view text) {
                                             : TerminatorText(settings_.terminators.send);
     std::string message(text);
     message += terminator;
-    return SendAll({}, message);
+    // Without a terminator the message goes on: let the kernel join it with
+    // what follows instead of sending a small segment of its own.
+    return SendAll({}, message, terminator.empty());
 }
 
 int LanSocketBackend::SendBinary(int, std::span<const uint8_t> bytes) {
     const bool endsMessage = settings_.eoi && settings_.terminators.sendMode != TerminatorMode::Off;
-    return SendAll(bytes, endsMessage ? TerminatorText(settings_.terminators.send) : "");
+    return SendAll(bytes, endsMessage ? TerminatorText(settings_.terminators.send) : "",
+                   !endsMessage);
 }
 
 int LanSocketBackend::ReadMore() {

@@ -41,8 +41,8 @@ private:
     bool Open() const { return fd_ >= 0; }
     int Connect(const std::string& host, int port);
     // Sends every byte of the pieces, waiting at most the timeout for each
-    // stretch of progress.
-    int SendAll(std::span<const uint8_t> first, std::string_view second);
+    // stretch of progress; `more` tells the kernel that the message goes on.
+    int SendAll(std::span<const uint8_t> first, std::string_view second, bool more);
     // Waits until data can be read and reads what is there into pending_.
     int ReadMore();
     void Close();

@@ -45,6 +45,20 @@ TEST(SampleConversion, IntegerRoundingAgreesWithFloatingPointForEveryCode) {
     }
 }
 
+TEST(SampleConversion, BlockConversionAgreesWithTheSingleSampleRuleForEveryCode) {
+    std::vector<int16_t> every(65536);
+    for (int i = 0; i < 65536; ++i)
+        every[static_cast<size_t>(i)] = static_cast<int16_t>(i - 32768);
+    for (int divisor : {1, 2, 4, 16, 256, 32768, 3, 12}) {
+        std::vector<uint8_t> bytes(every.size() * 2);
+        ConvertSamples(every, divisor, false, bytes, {});
+        for (size_t i = 0; i < every.size(); ++i) {
+            const auto word = static_cast<int16_t>(bytes[2 * i] << 8 | bytes[2 * i + 1]);
+            ASSERT_EQ(word, ScaleSample(every[i], divisor)) << every[i] << " / " << divisor;
+        }
+    }
+}
+
 TEST(SampleConversion, ThreePointsWithMaskFFFCGiveSixBytes) {
     const std::vector<int16_t> samples = {400, -400, 32767};
     std::vector<uint8_t> bytes(6);
