@@ -11,7 +11,10 @@
 #include "bus/BackendFactory.h"
 
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zw;
 using namespace zw::test;
@@ -86,4 +89,29 @@ TEST(ShellServices, CatalogueTextsAndPatternsComeFromTheShell) {
     ASSERT_EQ(service.shown.size(), 1u);
     EXPECT_EQ(service.shown[0].text, QString::fromUtf8("次の転送完了後テストを終了します"));
     EXPECT_EQ(messages.InputBox("Receive Data", "?"), "Receive Data typed");
+}
+
+TEST(ShellServices, MarkOfAKilledCopyIsFreedAtTheNextStart) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("ZW4410.ini");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // A copy that is killed in the middle of a transfer.
+        clsRegistry registry(file);
+        RegistryInstrumentSettings settings(registry);
+        if (!settings.TryMarkBusy(bus::kLanSocket))
+            _exit(3);
+        raise(SIGKILL);
+        _exit(4);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the copy did not take the mark";
+
+    clsRegistry next(file);
+    RegistryInstrumentSettings settings(next);
+    EXPECT_FALSE(settings.IsBusy(bus::kLanSocket));
+    EXPECT_TRUE(settings.TryMarkBusy(bus::kLanSocket));
+    settings.ClearBusy(bus::kLanSocket);
 }
