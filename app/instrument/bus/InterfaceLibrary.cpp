@@ -53,7 +53,8 @@ int InterfaceLibrary::GpSetup() {
         eoi_ = true;
         dispatcher_.Mterm(terminators_);
         dispatcher_.Eoi(eoi_);
-        timeoutCode_ = kDefaultTimeoutCode;
+        timeoutCode_ =
+            IsValidTimeoutCode(setupTimeoutCode_) ? setupTimeoutCode_ : kDefaultTimeoutCode;
         dispatcher_.TimeOut(timeoutCode_);
     }
     return Check(code, Context("Setup"));

@@ -26,6 +26,9 @@ public:
     void SetAddressField(int address) { addressField_ = address; }
     // Further "KEY = value" items appended to the configuration text.
     void SetExtraConfiguration(std::string items) { extraConfig_ = std::move(items); }
+    // The timeout code the set-up chooses (10, "300ms", unless changed here,
+    // for instance for a slow instrument or a loaded test machine).
+    void SetSetupTimeoutCode(int timeoutCode) { setupTimeoutCode_ = timeoutCode; }
     // The configuration text the next set-up hands to the back-end.
     std::string ConfigurationText() const;
 
@@ -67,6 +70,7 @@ private:
     int pendingType_ = kUsbTmc;
     int addressField_ = 0;
     std::string extraConfig_;
+    int setupTimeoutCode_ = kDefaultTimeoutCode;
 
     bool initialised_ = false;
     int lastCode_ = kBusOk;

@@ -102,6 +102,7 @@ TEST_P(BundledModelTransfer, WaveformArrivesAsOneBlockMessage) {
     FakeWindow window;
     bus::InterfaceLibrary bus(messages, bus::DefaultBackendFactory(messages));
     WaveformTransfer transfer(bus, settings, messages, window);
+    bus.SetSetupTimeoutCode(12); // 3 s: a loaded test machine may answer slowly
 
     EXPECT_EQ(transfer.TransferWaveform(job), TransferOutcome::Done);
     const std::string record = sim.WaitForRecord();

@@ -99,6 +99,16 @@ TEST(InterfaceLibrary, FirstPutsSetsUpTheBusThenSends) {
     EXPECT_TRUE(l.messages.boxes.empty());
 }
 
+TEST(InterfaceLibrary, SetUpTimeoutCanBeChosen) {
+    Layer l;
+    l.bus.SetSetupTimeoutCode(13);
+    l.bus.GpSetup();
+    EXPECT_EQ(l.bus.TimeoutCode(), 13);
+    l.bus.SetSetupTimeoutCode(99); // not a code: the usual 300 ms
+    l.bus.GpSetup();
+    EXPECT_EQ(l.bus.TimeoutCode(), 10);
+}
+
 TEST(InterfaceLibrary, ExtraConfigurationIsAppended) {
     Layer l;
     l.bus.SetExtraConfiguration("LAN_HOST = 127.0.0.1, LAN_PORT = 5025");

@@ -22,7 +22,7 @@ using namespace zw::test;
 namespace {
 
 struct Copy {
-    explicit Copy(const QString& file) : registry(file) {}
+    explicit Copy(const QString& file) : registry(file) { bus.SetSetupTimeoutCode(12); }
     clsRegistry registry;
     RegistryInstrumentSettings settings{registry};
     MessageCatalog catalog{Language::English};
