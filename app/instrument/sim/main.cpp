@@ -82,7 +82,11 @@ bool ParseArguments(int argc, char** argv, Options& options) {
             std::fprintf(stderr, "zw4410-instsim: %s needs a number, not '%s'\n", arg.c_str(), v);
             return false;
         }
-        if (arg == "--port" && number <= 65535) {
+        if (arg == "--port") {
+            if (number > 65535) {
+                std::fprintf(stderr, "zw4410-instsim: no port %ld\n", number);
+                return false;
+            }
             options.port = static_cast<int>(number);
         } else if (arg == "--bind") {
             options.bind = v;
