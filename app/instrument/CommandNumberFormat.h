@@ -1,9 +1,7 @@
 // Renders a number with a numeric format pattern of a model's command
-// script: digit placeholders "0" (always shown) and "#" (shown when
-// significant), a decimal point, a thousands separator "," and an exponent
-// part such as "E+00" or "e-0"; other characters are copied. Rounding is to
-// nearest with halves away from zero on the number's shortest decimal form,
-// as the desktop's number formatting does, so 0.125 with "0.00" is "0.13".
+// script ("0", "0.000", "0.000000E+00", ...) through the editor's number
+// formatting (NumberFormat::Format of the shell): halves away from zero,
+// so 0.125 with "0.00" is "0.13". Patterns are single-byte text.
 #ifndef ZW_COMMAND_NUMBER_FORMAT_H
 #define ZW_COMMAND_NUMBER_FORMAT_H
 

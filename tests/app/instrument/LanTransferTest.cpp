@@ -5,7 +5,6 @@
 #include "FakeServices.h"
 #include "SampleConversion.h"
 #include "ScriptText.h"
-#include "SharedFileSettings.h"
 #include "SimulatorProcess.h"
 #include "WaveformTransfer.h"
 #include "bus/BackendFactory.h"
@@ -337,32 +336,6 @@ TEST_F(LanTransfer, BusyInterfaceIsRefusedAndNothingChanges) {
     EXPECT_FALSE(app.bus.Initialised());
     EXPECT_TRUE(app.window.dialogEnabled);
     EXPECT_TRUE(app.window.phases.empty());
-}
-
-TEST_F(LanTransfer, SecondCopySharingTheSettingsFileIsRefusedWhileTheFirstSends) {
-    const std::string file = dir_ + "/settings.txt";
-    SharedFileSettings storeA(file), storeB(file);
-    Instance first(storeA), second(storeB);
-    UseWave(RandomWave(20000, 15));
-    SimulatorProcess& sim = Start({}, 2);
-    SetLanAddress(storeA, "SIM-ARB", "127.0.0.1", sim.Port());
-
-    TransferOutcome secondOutcome = TransferOutcome::Done;
-    first.window.onPoll = [&](FakeWindow&) {
-        if (first.window.polls == 5)
-            secondOutcome = second.transfer.TransferWaveform(job);
-    };
-    EXPECT_EQ(first.transfer.TransferWaveform(job), TransferOutcome::Done);
-    EXPECT_EQ(secondOutcome, TransferOutcome::Busy);
-    EXPECT_EQ(second.messages.Texts("Error Message"),
-              (std::vector<std::string>{"Interface Busy!\r"}));
-    EXPECT_FALSE(storeA.IsBusy(bus::kLanSocket));
-
-    // Once the first is done the second copy may transfer.
-    EXPECT_EQ(second.transfer.TransferWaveform(job), TransferOutcome::Done);
-    const std::string record = sim.WaitForRecord();
-    EXPECT_EQ(SimulatorProcess::Codes(record), Expected(wave_, 4));
-    EXPECT_FALSE(storeB.IsBusy(bus::kLanSocket));
 }
 
 TEST_F(LanTransfer, MaskWithoutDivisorIsACommandErrorAndSendsNothing) {
