@@ -35,7 +35,9 @@ CurrentSetting::CurrentSetting() {
     setDefaultUnits();
 }
 
-void CurrentSetting::setDefaultUnits() { SetStartupUserUnits(info_); }
+void CurrentSetting::setDefaultUnits() {
+    SetStartupUserUnits(info_);
+}
 
 void CurrentSetting::loadModelLists() {
     models_.clear();
