@@ -73,9 +73,9 @@ void QPainterSurface::setInitialPenColor(uint32_t rgb) {
 void QPainterSurface::applyPen(ZwPen pen) {
     flush();
     const auto found = pens_.find(pen);
-    const PenSpec spec = found == pens_.end() ? initial_ : found->second;
-    QPen qpen(ColorFromRgb(spec.rgb));
-    penWidth_ = std::max(spec.width, 1);
+    const PenStyle style = found == pens_.end() ? initial_ : found->second;
+    QPen qpen(ColorFromRgb(style.rgb));
+    penWidth_ = std::max(style.width, 1);
     qpen.setWidth(penWidth_);
     qpen.setCosmetic(true);
     // Square caps paint both end pixels of a line; the end point is left out
@@ -126,7 +126,7 @@ void QPainterSurface::polyline(const ZwPoint* points, int32_t count) {
 
 ZwPen QPainterSurface::createPen(uint32_t rgb, int32_t width) {
     const ZwPen pen = nextPen_++;
-    pens_.emplace(pen, PenSpec{rgb, width});
+    pens_.emplace(pen, PenStyle{rgb, width});
     return pen;
 }
 

@@ -58,7 +58,7 @@ public:
     void deletePen(ZwPen pen);
 
 private:
-    struct PenSpec {
+    struct PenStyle {
         uint32_t rgb;
         int32_t width;
     };
@@ -72,8 +72,8 @@ private:
     std::vector<QLine> lines_; // sloping segments and wide pens
     std::vector<QRect> runs_;  // horizontal and vertical segments, as pixel rectangles
     int penWidth_ = 1;
-    PenSpec initial_;
-    std::map<ZwPen, PenSpec> pens_;
+    PenStyle initial_;
+    std::map<ZwPen, PenStyle> pens_;
     ZwPen selected_ = 0;
     ZwPen nextPen_ = 1;
 };
