@@ -37,7 +37,7 @@ bench: build
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 asan-test: deps
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZW_SANITIZE=ON \
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DZW_SANITIZE=ON \
 	    -DZW_BUILD_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(ASAN_BUILD)
 	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \

@@ -1,0 +1,2 @@
+// Compiles the precompiled GoogleTest header that every test program reuses.
+#include <gtest/gtest.h>
