@@ -1,7 +1,5 @@
 #include "SetupRules.h"
 
-#include "TextUtil.h"
-
 namespace zw {
 
 std::vector<InterfaceChoice> InterfaceChoices(int bits) {
@@ -26,27 +24,6 @@ AddressCheck CheckTypedAddress(int typed, int minimum, int maximum, int controll
 
 bool IsAcceptableSerialNumber(std::string_view text) {
     return text.empty() || text.substr(0, 2) == "SN";
-}
-
-UsbIdTable UsbIdTable::Parse(std::string_view text) {
-    UsbIdTable table;
-    for (std::string_view line : SplitText(text, '\n')) {
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty())
-            continue;
-        const std::vector<std::string_view> fields = SplitText(line, ',');
-        table.pairs_.emplace_back(std::string(fields[0]),
-                                  fields.size() > 1 ? std::string(fields[1]) : std::string());
-    }
-    return table;
-}
-
-std::string UsbIdTable::Prefix(std::string_view modelName) const {
-    for (const auto& [model, prefix] : pairs_)
-        if (model == modelName)
-            return prefix;
-    return {};
 }
 
 } // namespace zw

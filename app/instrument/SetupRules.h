@@ -1,6 +1,7 @@
 // Rules of the system setup window that need no window: the interface list
-// of a model, the checks of a typed address and serial number, and the USB
-// identification table. (The setup block itself is packed by docio32.)
+// of a model and the checks of a typed address and serial number. (The USB
+// identification table is the shell's UsbTmcTable; the setup block is packed
+// by docio32.)
 #ifndef ZW_SETUP_RULES_H
 #define ZW_SETUP_RULES_H
 
@@ -30,18 +31,6 @@ AddressCheck CheckTypedAddress(int typed, int minimum, int maximum, int controll
 bool IsAcceptableSerialNumber(std::string_view text);
 inline constexpr std::string_view kSerialNumberHint =
     "Please Input SN and Serial Numbers!(SNXXXXXX)";
-
-// The pairs of "USBTMC.ID": one "model name,identification prefix" a line.
-class UsbIdTable {
-public:
-    static UsbIdTable Parse(std::string_view text);
-    bool Empty() const { return pairs_.empty(); }
-    // The prefix of the first line naming the model exactly; "" when none.
-    std::string Prefix(std::string_view modelName) const;
-
-private:
-    std::vector<std::pair<std::string, std::string>> pairs_;
-};
 
 } // namespace zw
 

@@ -31,12 +31,3 @@ TEST(SetupRules, TypedAddressAndSerialNumberChecks) {
     EXPECT_FALSE(IsAcceptableSerialNumber("123456"));
 }
 
-TEST(SetupRules, UsbIdTableLooksModelsUpExactly) {
-    const UsbIdTable table =
-        UsbIdTable::Parse("SIM-ARB,USB0::0x0D4A::0x000E::\r\nOTHER,USB0::1::2::,extra\nLONE\n");
-    EXPECT_EQ(table.Prefix("SIM-ARB"), "USB0::0x0D4A::0x000E::");
-    EXPECT_EQ(table.Prefix("OTHER"), "USB0::1::2::");
-    EXPECT_EQ(table.Prefix("LONE"), "");
-    EXPECT_EQ(table.Prefix("sim-arb"), "");
-    EXPECT_TRUE(UsbIdTable::Parse("").Empty());
-}
