@@ -8,6 +8,7 @@
 #include "PeriodShapes.h"
 #include "SampleCode.h"
 #include "Stretch.h"
+#include "StretchOnMemory.h"
 #include "zwplatform.hpp"
 
 #include <algorithm>
@@ -81,36 +82,21 @@ SIGCORE32_API int32_t W_MakeTriangle(ZwMemHandle handle, double start, double le
 
 SIGCORE32_API int32_t W_MakeNoise(ZwMemHandle handle, double start, double length, double offset,
                                   double amplitude) {
-    return sigcore::guarded(0, [&] {
-        if (!sigcore::allFinite(start, length) || length <= 0)
-            return 0;
-        const zw::LockedBlock<int16_t> memory(handle);
-        if (!memory)
-            return 0;
-        // Only samples inside the memory take draws, so a stretch cut at the
-        // memory's edge advances the sequence by what it wrote.
-        const Range r = sigcore::limitTo(sigcore::stretchOf(start, length), memory.size());
+    // Only samples inside the memory take draws, so a stretch cut at the
+    // memory's edge advances the sequence by what it wrote.
+    return sigcore::onMemoryStretch(handle, start, length, [&](std::span<int16_t> codes) {
         sigcore::NoiseSource& noise = sigcore::libraryNoise();
-        int16_t* codes = memory.data();
-        for (int64_t i = r.begin; i < r.end; ++i)
-            codes[i] = sigcore::toCode(noise.draw() * amplitude * 0.5 + offset);
-        return 1;
+        for (int16_t& code : codes)
+            code = sigcore::toCode(noise.draw() * amplitude * 0.5 + offset);
     });
 }
 
 SIGCORE32_API int32_t W_MakeDC(ZwMemHandle handle, double start, double length, double level) {
-    return sigcore::guarded(0, [&] {
-        if (!sigcore::allFinite(start, length) || length <= 0)
-            return 0;
-        const zw::LockedBlock<int16_t> memory(handle);
-        if (!memory)
-            return 0;
-        const Range r = sigcore::limitTo(sigcore::stretchOf(start, length), memory.size());
-        // Limited before rounding, so an out-of-range level saturates instead
-        // of wrapping into an unrelated code.
-        const int16_t code = sigcore::toCode(level);
-        std::fill(memory.data() + r.begin, memory.data() + r.end, code);
-        return 1;
+    // Limited before rounding, so an out-of-range level saturates instead
+    // of wrapping into an unrelated code.
+    const int16_t code = sigcore::toCode(level);
+    return sigcore::onMemoryStretch(handle, start, length, [&](std::span<int16_t> codes) {
+        std::fill(codes.begin(), codes.end(), code);
     });
 }
 

@@ -4,10 +4,8 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "SampleCode.h"
-#include "Stretch.h"
-#include "zwplatform.hpp"
+#include "StretchOnMemory.h"
 
 #include <algorithm>
 #include <span>
@@ -34,16 +32,9 @@ template <typename Map> void mapCodes(std::span<int16_t> codes, Map map) {
 // depends only on the length, as callers expect.
 template <typename Fit>
 int32_t fitStretch(ZwMemHandle handle, double start, double length, Fit fit) {
-    return sigcore::guarded(0, [&] {
-        if (!sigcore::allFinite(start, length) || length <= 0)
-            return 0;
-        const zw::LockedBlock<int16_t> memory(handle);
-        if (!memory)
-            return 0;
-        const sigcore::Range r = sigcore::limitTo(sigcore::stretchOf(start, length), memory.size());
-        if (!r.empty())
-            fit(memory.span().subspan(size_t(r.begin), size_t(r.size())));
-        return 1;
+    return sigcore::onMemoryStretch(handle, start, length, [&](std::span<int16_t> codes) {
+        if (!codes.empty())
+            fit(codes);
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include "ApiGuard.h"
 #include "Stretch.h"
+#include "StretchOnMemory.h"
 #include "zwplatform.hpp"
 
 #include <algorithm>
@@ -25,15 +26,8 @@ SIGCORE32_API ZwMemHandle W_FreeMemory(ZwMemHandle handle) {
 }
 
 SIGCORE32_API int32_t W_ClearMemory(ZwMemHandle handle, double start, double length) {
-    return guarded(0, [&] {
-        if (!sigcore::allFinite(start, length) || length <= 0)
-            return 0;
-        const zw::LockedBlock<int16_t> memory(handle);
-        if (!memory)
-            return 0;
-        const Range r = sigcore::limitTo(sigcore::stretchOf(start, length), memory.size());
-        std::fill(memory.data() + r.begin, memory.data() + r.begin + r.size(), int16_t{0});
-        return 1;
+    return sigcore::onMemoryStretch(handle, start, length, [](std::span<int16_t> codes) {
+        std::fill(codes.begin(), codes.end(), int16_t{0});
     });
 }
 
