@@ -166,6 +166,11 @@ void SimulatedInstrument::Execute(const std::string& rawUnit, std::vector<std::s
     const size_t space = unit.find_first_of(" \t");
     const std::string header = NormalisedHeader(unit.substr(0, space));
     const std::string args = space == std::string::npos ? "" : Trim(unit.substr(space));
+    // A lone ":" (or ": value") names no command at all.
+    if (header.empty()) {
+        PushError(-102, "Syntax error");
+        return;
+    }
     const bool query = header.back() == '?';
 
     auto reply = [&](const std::string& text) {
