@@ -267,8 +267,6 @@ void MainWindow::buildControls() {
         patterns->addWidget(Btn_Pattern[3]);
         Comb_XZoom[1] = new QComboBox;
         Comb_XZoom[1]->setObjectName(indexed("Comb_XZoom", 1));
-        auto* zoom = label("Label_Zoom_X2");
-        zoom->setText("1:n");
         patterns->addSpacing(12);
         patterns->addWidget(Comb_XZoom[1]);
         grid->addLayout(lineNames, 0, 0);
@@ -278,7 +276,6 @@ void MainWindow::buildControls() {
         grid->addLayout(patterns, 3, 0, 1, 2);
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(0, 1);
-        delete zoom;
     }
 
     // The control panel under the plot.
