@@ -1,6 +1,7 @@
 // Transfers with the bundled model files, read by the model database, to the
 // simulator answering as each model: the models' own scripts must produce
 // one valid IEEE 488.2 upload message and the codes after their mask.
+#include "BlockCheck.h"
 #include "BusSettings.h"
 #include "FakeServices.h"
 #include "SampleConversion.h"
@@ -49,18 +50,6 @@ int LoadedModel(const std::string& shortName) {
             return model;
     }
     return -1;
-}
-
-std::string CheckBlock(const std::string& wire, const std::string& order) {
-    const std::string command =
-        std::string(ZW_PYTHON) + " " + ZW_BLOCK_CHECK + " " + wire + " " + order + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buffer[65536];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0)
-        out.append(buffer, n);
-    return out;
 }
 
 struct ModelCase {
@@ -114,16 +103,9 @@ TEST_P(BundledModelTransfer, WaveformArrivesAsOneBlockMessage) {
         expected.push_back(ScaleSample(s, c.divisor));
     EXPECT_EQ(SimulatorProcess::Codes(record), expected);
 
-    std::istringstream python(CheckBlock(sim.WirePath(), c.byteOrder));
-    std::string head, values;
-    std::getline(python, head);
-    std::getline(python, values);
-    EXPECT_EQ(head, c.uploadHead);
-    std::istringstream numbers(values);
-    std::vector<int> parsed;
-    for (int v = 0; numbers >> v;)
-        parsed.push_back(v);
-    EXPECT_EQ(parsed, expected);
+    const CheckedBlock python = CheckBlockWithPyvisa(sim.WirePath(), c.byteOrder);
+    EXPECT_EQ(python.head, c.uploadHead);
+    EXPECT_EQ(python.values, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

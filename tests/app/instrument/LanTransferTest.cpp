@@ -1,6 +1,7 @@
 // Whole transfers over the LAN back-end to the instrument simulator on a
 // loopback port: what arrives, how the checks fail, aborts, dropped
 // connections and busy marks.
+#include "BlockCheck.h"
 #include "BusSettings.h"
 #include "FakeServices.h"
 #include "SampleConversion.h"
@@ -58,27 +59,6 @@ std::vector<int> Expected(const std::vector<int16_t>& wave, int divisor) {
     for (int16_t s : wave)
         codes.push_back(ScaleSample(s, divisor));
     return codes;
-}
-
-std::string RunPython(const std::string& wire, const std::string& order) {
-    const std::string command =
-        std::string(ZW_PYTHON) + " " + ZW_BLOCK_CHECK + " " + wire + " " + order + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buffer[65536];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0)
-        out.append(buffer, n);
-    return out;
-}
-
-std::vector<int> Numbers(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<int> values;
-    int v = 0;
-    while (in >> v)
-        values.push_back(v);
-    return values;
 }
 
 // One copy of the program: its settings, boxes, window, bus and transfer.
@@ -168,12 +148,9 @@ TEST_F(LanTransfer, WaveformArrivesAsTheCodesAfterMaskDivision) {
     EXPECT_EQ(app.window.positions.back(), 1000);
 
     // An independent IEEE 488.2 block parser agrees on the bytes on the wire.
-    std::istringstream python(RunPython(sim.WirePath(), "big"));
-    std::string command, values;
-    std::getline(python, command);
-    std::getline(python, values);
-    EXPECT_EQ(command, "FORM:BORD NORM;DATA:DAC VOLATILE,");
-    EXPECT_EQ(Numbers(values), Expected(wave_, 4));
+    const CheckedBlock python = CheckBlockWithPyvisa(sim.WirePath(), "big");
+    EXPECT_EQ(python.head, "FORM:BORD NORM;DATA:DAC VOLATILE,");
+    EXPECT_EQ(python.values, Expected(wave_, 4));
 }
 
 TEST_F(LanTransfer, SwappedByteOrderArrivesLowByteFirst) {
@@ -185,11 +162,7 @@ TEST_F(LanTransfer, SwappedByteOrderArrivesLowByteFirst) {
     SimulatorProcess& sim = Start();
     EXPECT_EQ(app.transfer.TransferWaveform(job), TransferOutcome::Done);
     EXPECT_EQ(SimulatorProcess::Codes(sim.WaitForRecord()), Expected(wave_, 1));
-    std::istringstream python(RunPython(sim.WirePath(), "little"));
-    std::string command, values;
-    std::getline(python, command);
-    std::getline(python, values);
-    EXPECT_EQ(Numbers(values), Expected(wave_, 1));
+    EXPECT_EQ(CheckBlockWithPyvisa(sim.WirePath(), "little").values, Expected(wave_, 1));
 }
 
 TEST_F(LanTransfer, FullMemoryOfOnePieceAndOfOneSample) {
