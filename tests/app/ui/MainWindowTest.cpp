@@ -3,6 +3,7 @@
 // with undo through the desktop clipboard, the digital view's pattern
 // buttons and line drags, open/save round trips, both languages, closing.
 #include "MainWindow.h"
+#include "CaptionCoverage.h"
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "GuiDriver.h"
@@ -452,6 +453,22 @@ TEST_F(MainWindowTest, ToolWindowsOpenThroughTheHostOneAtATime) {
     EXPECT_TRUE(compress->isEnabled());
     find<QRadioButton>("Opt_DspSel_0")->setChecked(true);
     EXPECT_TRUE(spline->isEnabled());
+}
+
+TEST_F(MainWindowTest, EveryCaptionRowFindsAControl) {
+    const zw::CaptionCatalog captions(zw::Language::English);
+    EXPECT_EQ(zwtest::captionRowsWithoutControl(*window, captions, "MainWindow"), QStringList());
+}
+
+TEST_F(MainWindowTest, EveryCaptionRowOfTheAboutWindowFindsAControl) {
+    const zw::CaptionCatalog captions(zw::Language::English);
+    QStringList missing{"not run"};
+    zwtest::whenModalOpens([&](QWidget& about) {
+        missing = zwtest::captionRowsWithoutControl(about, captions, "VersionDialog");
+        about.close();
+    });
+    action("Menu_Version")->trigger();
+    EXPECT_EQ(missing, QStringList());
 }
 
 TEST_F(MainWindowTest, ClosingAsksFirst) {
