@@ -15,6 +15,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdio>
+
 namespace zw::create {
 
 inline constexpr int kFileReadError = 71;
@@ -66,6 +68,8 @@ struct PageFileReading {
 // pages before it stay and the result is 71. Page 0 is never shown and is
 // skipped.
 PageFileReading ReadPageFile(const QString& path, PageTable& table, const Units& units);
+// The same from a stream the caller opened (binary mode), from its position.
+PageFileReading ReadPageStream(std::FILE* file, PageTable& table, const Units& units);
 
 } // namespace zw::create
 

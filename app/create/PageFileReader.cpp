@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <string>
@@ -117,27 +118,30 @@ PageOutcome readPage(std::FILE* file, const PageFileScale& scale, PageTable& tab
 } // namespace
 
 PageFileReading ReadPageFile(const QString& path, PageTable& table, const Units& units) {
-    PageFileReading result;
-    result.code = kFileReadError;
     // Only plain files: opening a pipe without a writer would wait for ever.
     if (!QFileInfo(path).isFile())
-        return result;
+        return PageFileReading{kFileReadError, false, 0, false};
     FileHandle file(std::fopen(QFile::encodeName(path).constData(), "rb"));
     if (!file)
-        return result;
+        return PageFileReading{kFileReadError, false, 0, false};
+    return ReadPageStream(file.get(), table, units);
+}
 
+PageFileReading ReadPageStream(std::FILE* file, PageTable& table, const Units& units) {
+    PageFileReading result;
+    result.code = kFileReadError;
     bool headerFound = false;
     bool failed = false;
     const PageFileScale scale =
-        readScale(file.get(), PageFileScale::FromUnits(units), headerFound, failed);
+        readScale(file, PageFileScale::FromUnits(units), headerFound, failed);
     if (failed || !scale.usable())
         return result;
 
     PageTable scratch = table;
     scratch.clearAll();
-    long afterLastPage = std::ftell(file.get());
+    long afterLastPage = std::ftell(file);
     while (true) {
-        const PageOutcome outcome = readPage(file.get(), scale, scratch);
+        const PageOutcome outcome = readPage(file, scale, scratch);
         if (outcome == PageOutcome::Stored)
             ++result.pagesRead;
         if (outcome == PageOutcome::Malformed) {
@@ -145,10 +149,10 @@ PageFileReading ReadPageFile(const QString& path, PageTable& table, const Units&
             break;
         }
         if (outcome == PageOutcome::End) {
-            result.stoppedEarly = pageFollows(file.get(), afterLastPage);
+            result.stoppedEarly = pageFollows(file, afterLastPage);
             break;
         }
-        afterLastPage = std::ftell(file.get());
+        afterLastPage = std::ftell(file);
     }
 
     if (headerFound || result.pagesRead > 0) {
