@@ -54,6 +54,15 @@ QByteArray PageFileText(const PageTable& table, const Units& units, Language lan
 int SavePageFile(const QString& path, const PageTable& table, const Units& units,
                  Language language);
 
+// The file dialogs' filter ("Expression files(*.wfn);;All files(*.*)") and
+// the name they propose: the page file name (a path without extension, or
+// "Untitled" in the documents folder) with ".wfn".
+QString PageFileFilter(Language language);
+QString PageFileProposal(const QString& pageFileName, const QString& documentsFolder);
+// The page file name kept after a page file was read or written: the path
+// without its extension.
+QString PageFileNameOf(const QString& path);
+
 struct PageFileReading {
     int code = 0;              // 0, or 71 (the message to show)
     bool applied = false;      // the table was replaced

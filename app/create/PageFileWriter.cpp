@@ -174,6 +174,25 @@ double PageFileScale::fromFileSpan(double value) const {
     return snapped(value / ((y1 - y0) / 65534.0));
 }
 
+QString PageFileFilter(Language language) {
+    if (language == Language::English)
+        return QStringLiteral("Expression files(*.wfn);;All files(*.*)");
+    return QString::fromUtf8("ﾃｷｽﾄ独自形式(*.wfn);;全てのﾌｧｲﾙ(*.*)");
+}
+
+QString PageFileProposal(const QString& pageFileName, const QString& documentsFolder) {
+    const QString base = pageFileName.isEmpty() || pageFileName == QLatin1String("Untitled")
+                             ? documentsFolder + QStringLiteral("/Untitled")
+                             : pageFileName;
+    return base + QStringLiteral(".wfn");
+}
+
+QString PageFileNameOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot > slash ? path.left(dot) : path;
+}
+
 QString PageTypeName(PageType type, Language language) {
     const int t = std::clamp(int(type), 0, kPageTypeCount - 1);
     return QString::fromUtf8(language == Language::English ? kEnglishTypes[t] : kJapaneseTypes[t]);
