@@ -432,7 +432,7 @@ void CreateDialog::Btn_Comp_Click() {
 void CreateDialog::Btn_OK_Click() {
     Txt_Expr_LostFocus();
     Txt_Const_LostFocus();
-    create::CreateTarget target{ctx_.target, ctx_.backup};
+    create::CreateTarget target{ctx_.target ? ctx_.target() : 0, ctx_.backup};
     const int code = session_->pageOK(target);
     if (code != 0) {
         showPage();
@@ -447,7 +447,7 @@ void CreateDialog::Btn_OK_Click() {
 void CreateDialog::Btn_Confirm_Click() {
     Txt_Expr_LostFocus();
     Txt_Const_LostFocus();
-    create::CreateTarget target{ctx_.target, ctx_.backup};
+    create::CreateTarget target{ctx_.target ? ctx_.target() : 0, ctx_.backup};
     const int code = session_->allPageOK(target);
     if (code != 0) {
         redrawPreview();
@@ -566,7 +566,7 @@ void CreateDialog::pictReleased(QMouseEvent* event) {
 
 bool RunCreateForOperand(CreateWindowContext context, ZwMemHandle operand, QWidget* parent) {
     context.mode = CreateMode::FromZero;
-    context.target = operand;
+    context.target = [operand] { return operand; };
     context.backup = nullptr;
     CreateDialog dialog(std::move(context), parent);
     return dialog.exec() == QDialog::Accepted;

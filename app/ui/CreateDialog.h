@@ -43,9 +43,10 @@ struct CreateWindowContext {
     Language language = Language::Japanese;
     Messages* messages = nullptr;
     Units units{UnitSetting{}};
-    // Where Page OK and All Page OK write: the current edit memory (with the
-    // document's undo backup) or an operand (no backup; cleared first).
-    ZwMemHandle target = 0;
+    // Where Page OK and All Page OK write, asked when they do: the current
+    // edit memory (with the document's undo backup) or an operand (no
+    // backup; cleared first).
+    std::function<ZwMemHandle()> target;
     std::function<void()> backup;
     create::CreateMode mode = create::CreateMode::InPlace;
     create::PageTable* pages = nullptr; // the run-wide table

@@ -65,7 +65,7 @@ protected:
         UnitSetting s;
         s.WaveLength = 1000;
         c.units = Units(s);
-        c.target = document.current();
+        c.target = [this] { return document.current(); };
         c.backup = [this] { document.backup(); };
         c.pages = &pages;
         c.pageFileName = &pageFileName;
@@ -286,7 +286,7 @@ TEST_F(CreateWindow, OperandModeComputesFromSampleZero) {
     pages.page(1).Effective = pages.page(1).Visited = true;
     CreateWindowContext c = context();
     c.mode = create::CreateMode::FromZero;
-    c.target = operand;
+    c.target = [operand] { return operand; };
     c.backup = nullptr;
     window = std::make_unique<CreateDialog>(c);
     window->show();
