@@ -50,7 +50,21 @@ int CreateSession::open(int seed) {
     SeedRandomSources(seed);
     computer_.clearWork();
     table_.forgetComputed();
+    showAllPages();
     return recompute();
+}
+
+// At their own positions the pages make one waveform: the preview shows the
+// other effective pages too. Their errors are for their own turn.
+void CreateSession::showAllPages() {
+    if (mode() != CreateMode::InPlace)
+        return;
+    for (int number : table_.effectivePages()) {
+        const PageRecord& p = table_.page(number);
+        if (number != current_ && !(p.Type == PageType::Expression && p.Expression.isEmpty()))
+            computer_.Make_Wave(p);
+    }
+    table_.forgetComputed();
 }
 
 void CreateSession::close() {
@@ -235,6 +249,7 @@ PageFileReading CreateSession::load(const QString& path) {
     if (r.applied) {
         computer_.clearWork();
         current_ = table_.firstPage();
+        showAllPages();
         recompute();
     }
     return r;

@@ -36,8 +36,9 @@ public:
     CreateSession(PageTable& table, ZwMemHandle work, const Units& units, CreateMode mode,
                   int page = kFirstPage);
 
-    // Opening: seeds both random sources, clears the work memory, shows the
-    // current page (computed into the work memory).
+    // Opening: seeds both random sources, clears the work memory, computes
+    // the effective pages and then the current one into it (at their own
+    // positions; from sample 0 only the current page).
     int open(int seed);
     // Closing in any way: the work memory is cleared.
     void close();
@@ -93,6 +94,7 @@ public:
 
 private:
     int recompute();
+    void showAllPages();
     void changed();
 
     PageTable& table_;

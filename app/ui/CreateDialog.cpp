@@ -50,6 +50,7 @@ QLineEdit* numberBox(const QString& name) {
     box->setObjectName(name);
     box->setAlignment(Qt::AlignRight);
     box->setMinimumWidth(90);
+    box->setMaximumWidth(150);
     return box;
 }
 
@@ -178,6 +179,8 @@ void CreateDialog::buildControls() {
         stdGrid->addWidget(Label_Unit[size_t(i)], row, column + 2);
     }
     stdGrid->setColumnMinimumWidth(2, 40);
+    stdGrid->setColumnMinimumWidth(5, 40);
+    stdGrid->setColumnStretch(6, 1);
 
     // Formula.
     Frame_Expr = new QGroupBox;

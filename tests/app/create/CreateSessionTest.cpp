@@ -132,3 +132,26 @@ TEST_F(Session, ClearsAndFiles) {
     EXPECT_FALSE(table.page(3).Effective);
     EXPECT_EQ(s.load(dir.filePath("none.wfn")).code, 71);
 }
+
+TEST_F(Session, OpeningShowsEveryEffectivePageInTheWorkMemory) {
+    table.page(1).Type = PageType::DcLevel;
+    table.page(1).End = 100;
+    table.page(1).Offset = 11;
+    table.page(1).Effective = true;
+    table.page(4).Type = PageType::DcLevel;
+    table.page(4).Start = 500;
+    table.page(4).Offset = 44;
+    table.page(4).Effective = true;
+    CreateSession s(table, work.get(), Units(SamplesAndCodes()), CreateMode::InPlace, 4);
+    EXPECT_EQ(s.open(1), 0);
+    EXPECT_EQ(work.at(50), 11);
+    EXPECT_EQ(work.at(700), 44);
+    EXPECT_FALSE(table.page(4).modified()); // the page shown is what the memory holds
+    EXPECT_TRUE(table.page(1).modified());
+    // From sample 0 only the page shown is computed.
+    Memory other;
+    CreateSession operand(table, other.get(), Units(SamplesAndCodes()), CreateMode::FromZero, 4);
+    operand.open(1);
+    EXPECT_EQ(other.at(0), 44);
+    EXPECT_EQ(other.at(600), 0);
+}
