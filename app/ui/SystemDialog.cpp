@@ -79,16 +79,17 @@ std::string ModelNameOf(const DeviceInfo& info) {
 } // namespace
 
 SystemDialog::SystemDialog(EditorContext& context, DocumentNames& names, QWidget* parent)
-    : QDialog(parent), ctx_(context), names_(names), captions_(context.language), editor_(context.setting, context.language),
-      settings_(context.registry), session_(context.setting, settings_) {
+    : QDialog(parent), ctx_(context), names_(names), captions_(context.language),
+      editor_(context.setting, context.language), settings_(context.registry),
+      session_(context.setting, settings_) {
     setObjectName(kWindow);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     instrumentMessages_ = std::make_unique<ShellInstrumentMessages>(ctx_.messages);
     bus_ = std::make_unique<bus::InterfaceLibrary>(
         *instrumentMessages_, bus::DefaultBackendFactory(*instrumentMessages_));
     buildControls();
-    progressWindow_ =
-        new FrmGPIBExit(captions_, [this](bool enabled) { setButtonsEnabled(enabled); }, this);
+    progressWindow_ = new FrmGPIBExit(
+        captions_, [this](bool enabled) { setButtonsEnabled(enabled); }, this);
     transfer_ = std::make_unique<WaveformTransfer>(*bus_, settings_, *instrumentMessages_,
                                                    progressWindow_->progress());
     // The loop test ends at the progress window's abort button.
@@ -292,7 +293,8 @@ void SystemDialog::connectControls() {
     connect(Comb_System, &QComboBox::activated, this, &SystemDialog::Comb_System_Click);
     connect(Comb_Intfc, &QComboBox::activated, this, &SystemDialog::Comb_Intfc_Click);
     for (int i = 0; i < 2; ++i) {
-        connect(Txt_GPIB[i], &QLineEdit::editingFinished, this, [this, i] { Txt_GPIB_LostFocus(i); });
+        connect(Txt_GPIB[i], &QLineEdit::editingFinished, this,
+                [this, i] { Txt_GPIB_LostFocus(i); });
         connect(UD_GPIB[i], &UpDownButtons::stepped, this,
                 [this, i](int step) { UD_GPIB_Change(i, step); });
     }
@@ -473,20 +475,35 @@ void SystemDialog::Comb_Intfc_Click(int index) {
     refreshBasic();
 }
 
+namespace {
+
+// Boxes of a bus query the window makes on its own: not shown, since a
+// missing board only means there is no address to collide with.
+class QuietMessages final : public InstrumentMessages {
+public:
+    std::string MessageText(int) const override { return "\r"; }
+    void ShowBox(std::string_view, std::string_view) override {}
+    void ShowErrorText(std::string_view) override {}
+    std::optional<std::string> InputBox(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
 std::optional<int> SystemDialog::controllerAddress() {
     const int type = ctx_.setting.interfaceType();
     if (!UsesBoardAddress(type) || transferRunning())
         return std::nullopt;
-    // Asked quietly: without a board there is no address to collide with.
-    bus_->SetInterfaceType(type);
-    bus_->SetAddressField(editor_.info().Address);
-    bus_->SetExtraConfiguration(
+    QuietMessages quiet;
+    bus::InterfaceLibrary board(quiet, bus::DefaultBackendFactory(quiet));
+    board.SetInterfaceType(type);
+    board.SetAddressField(editor_.info().Address);
+    board.SetExtraConfiguration(
         BusConfigurationItems(settings_, type, ModelNameOf(editor_.info()), {}));
-    bus_->GpErrMsgOn(bus::kErrMsgOff);
     int own = -1;
-    const bool read = bus_->GpBoardAdr(own) == bus::kBusOk;
-    bus_->GpEnd();
-    bus_->GpErrMsgOn(bus::kErrMsgOn);
+    const bool read = board.GpBoardAdr(own) == bus::kBusOk;
+    board.GpEnd();
     if (!read)
         return std::nullopt;
     settings_.SetGpibAddress(type, own);
@@ -530,8 +547,8 @@ void SystemDialog::txtSerialNo_LostFocus() {
         const bool was = std::exchange(filling_, true);
         txtSerialNo->setText(ctx_.setting.serialNumber());
         filling_ = was;
-        ctx_.messages.show({QString(), caption("Msg:SerialFormat"), MessageIcon::Critical,
-                            MessageButtons::Ok});
+        ctx_.messages.show(
+            {QString(), caption("Msg:SerialFormat"), MessageIcon::Critical, MessageButtons::Ok});
     }
 }
 
@@ -682,7 +699,7 @@ void SystemDialog::Btn_Trans_Click(int index) {
 // ---------------------------------------------------------------- OK, Cancel, close
 
 void SystemDialog::Btn_OK_Click() {
-    close();
+    finish();
 }
 
 void SystemDialog::Btn_Cancel_Click() {
@@ -693,21 +710,26 @@ void SystemDialog::Btn_Cancel_Click() {
     if (resized && onMemorySizeChanged)
         onMemorySizeChanged();
     settingChanged();
-    close();
+    finish();
 }
 
+// The Escape key is the Cancel button.
 void SystemDialog::reject() {
     Btn_Cancel_Click();
 }
 
+// The close box keeps the edits, as OK does.
 void SystemDialog::closeEvent(QCloseEvent* event) {
-    if (transferRunning()) {
-        event->ignore();
+    event->ignore();
+    finish();
+}
+
+void SystemDialog::finish() {
+    if (transferRunning())
         return;
-    }
     storePosition();
     session_.close();
-    QDialog::closeEvent(event);
+    QDialog::done(QDialog::Accepted);
     if (onClosed)
         onClosed();
 }
@@ -770,7 +792,7 @@ namespace {
 
 QString BaseName(const QString& path) {
     return path.endsWith(QLatin1String(".ocb"), Qt::CaseInsensitive) ? path.left(path.size() - 4)
-                                                                      : path;
+                                                                     : path;
 }
 
 } // namespace

@@ -112,6 +112,7 @@ private:
     void Btn_Cancel_Click();
     void Menu_FileOpen_Click();
     void Menu_FileSave_Click();
+    void finish();
 
     void memorySizeChanged(int32_t before);
     void settingChanged();

@@ -176,7 +176,7 @@ void SettingEditor::setOffsetSwitch(bool on) {
 }
 
 void SettingEditor::setMemoryName(const QString& name) {
-    EncodeField(record().MemoryName, sizeof record().MemoryName, name);
+    EncodeField(record().MemoryName, sizeof record().MemoryName, name, '\0');
 }
 
 AddressEdit SettingEditor::typeAddress(const QString& text, std::optional<int> controllerAddress,
@@ -220,7 +220,8 @@ bool SettingEditor::typeSerialNumber(const QString& text) {
 }
 
 std::optional<QString> SettingEditor::frequencyWarning(double frequency) const {
-    if (!hasModel())
+    // A value the limits refuse anyway needs no question first.
+    if (!hasModel() || !(frequency >= info().FrequencyMin && frequency <= info().FrequencyMax))
         return std::nullopt;
     char text[SYS_WARNING_BUFFER + 1] = {};
     const int32_t english = language_ == Language::English ? 1 : 0;

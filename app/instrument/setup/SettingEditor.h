@@ -92,7 +92,8 @@ public:
     bool typeSerialNumber(const QString& text);
 
     // Oscillator values. A frequency may first need the model's warning
-    // (asked Yes/No by the window); a period p is the frequency 1 / p.
+    // (asked Yes/No by the window), only for a value inside the limits; a
+    // period p is the frequency 1 / p.
     std::optional<QString> frequencyWarning(double frequency) const;
     std::optional<double> frequencyOfTyped(OscillatorField field, const QString& text) const;
     EditResult applyFrequency(double frequency);

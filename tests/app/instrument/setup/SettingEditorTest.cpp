@@ -81,6 +81,7 @@ TEST_F(SettingEditorTest, FrequencyWarningInTheWindowsLanguage) {
     ASSERT_TRUE(warning.has_value());
     EXPECT_EQ(*warning, "Above 1 MHz the generator skips waveform points. Set this frequency?");
     EXPECT_FALSE(editor.frequencyWarning(1e6).has_value());
+    EXPECT_FALSE(editor.frequencyWarning(20e6).has_value()); // refused anyway
     SettingEditor japanese(setting, Language::Japanese);
     const auto jp = japanese.frequencyWarning(2e6);
     ASSERT_TRUE(jp.has_value());
