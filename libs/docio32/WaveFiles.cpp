@@ -2,7 +2,6 @@
 #include "docio32.h"
 
 #include "AtomicFileWriter.h"
-#include "ExportGuard.h"
 #include "FilePrefixReader.h"
 #include "SampleText.h"
 #include "TextLineReader.h"
@@ -72,7 +71,7 @@ extern "C" {
 
 DOCIO32_API int32_t Save8832File(const char* fileName, const uint8_t* setupBlock,
                                  ZwMemHandle memory) {
-    return guarded(DOCIO32_FILE_NOT_WRITTEN, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_NOT_WRITTEN, [&] {
         if (setupBlock == nullptr)
             return DOCIO32_FILE_NOT_WRITTEN;
         std::string contents(reinterpret_cast<const char*>(setupBlock), DOCIO32_SETUP_BLOCK_SIZE);
@@ -87,7 +86,7 @@ DOCIO32_API int32_t Save8832File(const char* fileName, const uint8_t* setupBlock
 }
 
 DOCIO32_API int32_t Read8832File(const char* fileName, uint8_t* setupBlock, ZwMemHandle memory) {
-    return guarded(DOCIO32_FILE_NOT_READ, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_NOT_READ, [&] {
         if (setupBlock == nullptr)
             return DOCIO32_FILE_NOT_READ;
         Memory samples(memory);
@@ -107,7 +106,7 @@ DOCIO32_API int32_t Read8832File(const char* fileName, uint8_t* setupBlock, ZwMe
 
 DOCIO32_API int32_t SaveWaveData(const char* fileName, ZwMemHandle memory, int32_t start,
                                  int32_t count) {
-    return guarded(DOCIO32_FILE_WRITE_ERROR, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_WRITE_ERROR, [&] {
         std::string text;
         {
             const Memory samples(memory);
@@ -122,7 +121,7 @@ DOCIO32_API int32_t SaveWaveData(const char* fileName, ZwMemHandle memory, int32
 
 DOCIO32_API int32_t LoadWaveData(const char* fileName, ZwMemHandle memory, int32_t start,
                                  int32_t count) {
-    return guarded(DOCIO32_FILE_READ_ERROR, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_READ_ERROR, [&] {
         Memory samples(memory);
         if (!samples || start < 0 || static_cast<std::size_t>(start) > samples.size() ||
             fileName == nullptr)

@@ -48,7 +48,7 @@ ErrorCode digitalPattern(const char* text, std::int32_t start, ZwMemHandle memor
 
 extern "C" FORMULA32_API int16_t DigitalPattern(const char* text, int32_t start, ZwMemHandle memory,
                                                 int32_t count, int16_t* position) {
-    return formula32::guarded([&] {
+    return zw::GuardedExport(formula32::kInsufficientMemory, [&] {
         return formula32::digitalPattern(formula32::textOrEmpty(text), start, memory, count,
                                          position);
     });

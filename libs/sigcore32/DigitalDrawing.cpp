@@ -4,7 +4,6 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "ColumnDecimation.h"
 #include "Stretch.h"
 #include "SurfaceCalls.h"
@@ -178,7 +177,7 @@ extern "C" {
 SIGCORE32_API ZwMemHandle W_DrawDigital(ZwSurface* surface, ZwMemHandle handle, double start,
                                         double length, int32_t lineMask, int32_t width,
                                         int32_t height) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         // The digital lines are the 16 bits of a code; mask bits above them
         // name no line.
         const auto mask = static_cast<uint16_t>(lineMask);
@@ -225,7 +224,7 @@ SIGCORE32_API ZwMemHandle W_DrawDigitalPattern(ZwSurface* surface, ZwMemHandle h
                                                uint32_t enabledColour, uint32_t disabledColour,
                                                uint32_t enabledSelectedColour,
                                                uint32_t disabledSelectedColour) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::makesPens(surface) ||
             !sigcore::allFinite(start, length, selectionStart, selectionEnd) || length <= 0 ||
             width <= 0 || height <= 0)

@@ -3,7 +3,6 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "ColumnDecimation.h"
 #include "RowMapping.h"
 #include "SampleCode.h"
@@ -68,7 +67,7 @@ extern "C" {
 SIGCORE32_API ZwMemHandle W_DrawWave2(ZwSurface* surface, ZwMemHandle handle, double start,
                                       double top, double length, double span, int32_t width,
                                       int32_t height) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsLines(surface) || !sigcore::allFinite(start, top, length, span) ||
             span == 0 || length <= 0 || width <= 0 || height <= 0)
             return 0;
@@ -85,7 +84,7 @@ SIGCORE32_API ZwMemHandle W_DrawWave2(ZwSurface* surface, ZwMemHandle handle, do
 
 SIGCORE32_API ZwMemHandle W_DrawWave(ZwSurface* surface, ZwMemHandle handle, double start,
                                      double length, int32_t width, int32_t height) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsPolylines(surface) || !sigcore::allFinite(start, length) ||
             length <= 0 || width <= 0 || height <= 0)
             return 0;
@@ -103,7 +102,7 @@ SIGCORE32_API ZwMemHandle W_DrawWave(ZwSurface* surface, ZwMemHandle handle, dou
 SIGCORE32_API ZwMemHandle W_DrawWaveForPrint(ZwSurface* surface, ZwMemHandle handle, double length,
                                              int32_t width, int32_t height, int32_t left,
                                              int32_t top) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsLines(surface) || !sigcore::drawsPolylines(surface) ||
             !std::isfinite(length) || length <= 0 || width <= 0 || height <= 0)
             return 0;
