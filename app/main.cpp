@@ -78,6 +78,21 @@ zw::StoredSetting storedSetting(zw::clsRegistry& registry) {
     return s;
 }
 
+// The box of a start refused because another process keeps the settings
+// file locked: running on would change shared state unprotected.
+QString settingsLockedText(const zw::MessageCatalog& catalog, const zw::clsRegistry& registry) {
+    const bool english = catalog.EnglishMode();
+    QString text = english
+                       ? QStringLiteral("The settings file is locked by another ZW4410 that "
+                                        "does not respond. Close it, then start again.")
+                       : QStringLiteral("設定ファイルが応答しない別のZW4410にロックされています。"
+                                        "そのZW4410を終了してから起動し直してください。");
+    text += u'\r' + registry.settingsFile();
+    if (!registry.SettingsLockHolder().isEmpty())
+        text += u'\r' + registry.SettingsLockHolder();
+    return text + u'\r' + catalog.MessageText(0);
+}
+
 void storeSetting(zw::clsRegistry& registry, const zw::StoredSetting& s) {
     const zw::clsRegistry::Batch batch(registry);
     registry.SetSetting("Sysinfo", "sys_no", QString::number(s.sysNo));
@@ -117,6 +132,10 @@ int main(int argc, char* argv[]) {
     const zw::MessageCatalog catalog(language);
     zw::QtMessageService service;
     zw::Messages messages(catalog, service);
+    if (registry.SettingsLocked()) {
+        messages.ShowErrorText(settingsLockedText(catalog, registry));
+        return 1;
+    }
 
     zw::CurrentSetting setting;
     zw::WaveDocument document;
