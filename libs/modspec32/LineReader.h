@@ -16,7 +16,8 @@ inline constexpr std::size_t kLinePieceBytes = 511;
 
 class LineReader {
 public:
-    // Opens the file read-only; isOpen() tells whether that worked.
+    // Opens the file read-only; isOpen() tells whether that worked. Only a
+    // regular file opens (a FIFO or a device never blocks or is read).
     explicit LineReader(const std::filesystem::path& path);
 
     bool isOpen() const { return file_ != nullptr; }
