@@ -33,6 +33,13 @@ std::FILE* openRegularFile(const std::filesystem::path& path) {
 
 LineReader::LineReader(const std::filesystem::path& path) : file_(openRegularFile(path)) {}
 
+LineReader::LineReader(const std::filesystem::path& path, long offset, int lineNumber)
+    : file_(openRegularFile(path)), lineNumber_(lineNumber) {
+    if (file_ && (offset < 0 || std::fseek(file_.get(), offset, SEEK_SET) != 0)) {
+        file_.reset();
+    }
+}
+
 int LineReader::nextByte() {
     if (atEnd_) {
         return EOF;
