@@ -9,6 +9,7 @@
 #include "Messages.h"
 #include "QtMessageService.h"
 #include "SystemStartup.h"
+#include "TextCodec.h"
 #include "UsbTmcTable.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
@@ -111,7 +112,12 @@ int main(int argc, char* argv[]) {
     // ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    const CommandLine command = parse(app.arguments().mid(1));
+    // The arguments as the system gave them (QApplication has taken its own
+    // out): a file name keeps its bytes even when they are not UTF-8.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << zw::FileNameFromNative(argv[i]);
+    const CommandLine command = parse(arguments);
     QTextStream out(stdout);
     if (!command.error.isEmpty()) {
         QTextStream(stderr) << "ZW4410: " << command.error << "\n";
