@@ -230,7 +230,7 @@ TEST(TextCodec, FileNamesKeepTheirBytesWhateverTheyAre) {
     EXPECT_EQ(NativeFileName(QString::fromUtf8("波形 🎵.txt")), "波形 \xF0\x9F\x8E\xB5.txt");
     // Overlong forms and encoded surrogates are not UTF-8: kept as bytes.
     for (const QByteArray& bytes : {QByteArray("\xC0\xAF"), QByteArray("\xED\xA0\x80"),
-                                   QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE6\xB3")})
+                                    QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE6\xB3")})
         EXPECT_EQ(NativeFileName(FileNameFromNative(bytes)), bytes);
     // Shown decoded: UTF-8 as is, else CP932, else Latin-1.
     EXPECT_EQ(DisplayFileName(FileNameFromNative("/d/\x94\x67\x8c\x60.txt")),
