@@ -18,7 +18,7 @@ DOCIO32_API int32_t SaveSystemFile(const char* fileName, const uint8_t* setupBlo
             return DOCIO32_FILE_NOT_WRITTEN;
         const std::string_view block(reinterpret_cast<const char*>(setupBlock),
                                      DOCIO32_SETUP_BLOCK_SIZE);
-        return replaceFileAtomically(fileName, block) ? DOCIO32_OK : DOCIO32_FILE_NOT_WRITTEN;
+        return replaceFileContents(fileName, block) ? DOCIO32_OK : DOCIO32_FILE_NOT_WRITTEN;
     });
 }
 

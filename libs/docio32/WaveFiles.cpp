@@ -3,6 +3,7 @@
 
 #include "AtomicFileWriter.h"
 #include "FilePrefixReader.h"
+#include "RegularFile.h"
 #include "SampleText.h"
 #include "TextLineReader.h"
 #include "WaveText.h"
@@ -81,7 +82,7 @@ DOCIO32_API int32_t Save8832File(const char* fileName, const uint8_t* setupBlock
                 return DOCIO32_FILE_NOT_WRITTEN;
             appendLittleEndian(contents, samples.span());
         }
-        return replaceFileAtomically(fileName, contents) ? DOCIO32_OK : DOCIO32_FILE_NOT_WRITTEN;
+        return replaceFileContents(fileName, contents) ? DOCIO32_OK : DOCIO32_FILE_NOT_WRITTEN;
     });
 }
 
@@ -115,7 +116,7 @@ DOCIO32_API int32_t SaveWaveData(const char* fileName, ZwMemHandle memory, int32
                 return DOCIO32_FILE_WRITE_ERROR;
             appendUnsignedCodes(text, samples.span().subspan(start, count), "\r\n");
         }
-        return replaceFileAtomically(fileName, text) ? DOCIO32_OK : DOCIO32_FILE_WRITE_ERROR;
+        return replaceFileContents(fileName, text) ? DOCIO32_OK : DOCIO32_FILE_WRITE_ERROR;
     });
 }
 
@@ -126,7 +127,7 @@ DOCIO32_API int32_t LoadWaveData(const char* fileName, ZwMemHandle memory, int32
         if (!samples || start < 0 || static_cast<std::size_t>(start) > samples.size() ||
             fileName == nullptr)
             return DOCIO32_FILE_READ_ERROR;
-        const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "rb"));
+        const std::unique_ptr<std::FILE, FileCloser> file(openRegularStream(fileName));
         if (!file)
             return DOCIO32_FILE_READ_ERROR;
         const std::size_t room = samples.size() - static_cast<std::size_t>(start);

@@ -182,7 +182,7 @@ SIGCORE32_API ZwMemHandle W_DrawDigital(ZwSurface* surface, ZwMemHandle handle, 
         // name no line.
         const auto mask = static_cast<uint16_t>(lineMask);
         if (!sigcore::drawsLines(surface) || !sigcore::allFinite(start, length) || length <= 0 ||
-            mask == 0 || width <= 0 || height <= 0)
+            mask == 0 || !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)
@@ -227,7 +227,7 @@ SIGCORE32_API ZwMemHandle W_DrawDigitalPattern(ZwSurface* surface, ZwMemHandle h
     return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::makesPens(surface) ||
             !sigcore::allFinite(start, length, selectionStart, selectionEnd) || length <= 0 ||
-            width <= 0 || height <= 0)
+            !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)

@@ -69,7 +69,7 @@ SIGCORE32_API ZwMemHandle W_DrawWave2(ZwSurface* surface, ZwMemHandle handle, do
                                       int32_t height) {
     return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsLines(surface) || !sigcore::allFinite(start, top, length, span) ||
-            span == 0 || length <= 0 || width <= 0 || height <= 0)
+            span == 0 || length <= 0 || !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)
@@ -86,7 +86,7 @@ SIGCORE32_API ZwMemHandle W_DrawWave(ZwSurface* surface, ZwMemHandle handle, dou
                                      double length, int32_t width, int32_t height) {
     return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsPolylines(surface) || !sigcore::allFinite(start, length) ||
-            length <= 0 || width <= 0 || height <= 0)
+            length <= 0 || !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)
@@ -104,19 +104,21 @@ SIGCORE32_API ZwMemHandle W_DrawWaveForPrint(ZwSurface* surface, ZwMemHandle han
                                              int32_t top) {
     return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsLines(surface) || !sigcore::drawsPolylines(surface) ||
-            !std::isfinite(length) || length <= 0 || width <= 0 || height <= 0)
+            !std::isfinite(length) || length <= 0 || !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)
             return 0;
-        const Canvas canvas(*surface);
+        // The trace is computed before anything is drawn, so that a failure
+        // draws nothing, the zero line included.
         const sigcore::FullScaleRows rows{double(height)};
-        const int64_t zeroRow = int64_t{top} + int64_t(rows.unlimited(0));
-        canvas.moveTo(left, zeroRow);
-        canvas.lineTo(int64_t{left} + width, zeroRow);
         auto points = sigcore::decimate(memory.span(), 0, (length - 1) / width, width, rows);
         for (ZwPoint& p : points)
             p = {sigcore::coordinate(int64_t{left} + p.x), sigcore::coordinate(int64_t{top} + p.y)};
+        const Canvas canvas(*surface);
+        const int64_t zeroRow = int64_t{top} + int64_t(rows.unlimited(0));
+        canvas.moveTo(left, zeroRow);
+        canvas.lineTo(int64_t{left} + width, zeroRow);
         canvas.polyline(points);
         return handle;
     });
