@@ -6,11 +6,13 @@
 #include "CaptionCatalog.h"
 #include "CurrentSetting.h"
 #include "DocumentNames.h"
+#include "EditSession.h"
 #include "FrmGPIBExit.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "ModelsFixture.h"
+#include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
 #include "SimulatorProcess.h"
 #include "WaveDocument.h"
@@ -99,8 +101,9 @@ protected:
             ASSERT_TRUE(doc.allocate());
         }
         doc.setWaveLength(setting.waveLength());
+        session = std::make_unique<zw::EditSession>(doc, setting, *registry);
         context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            dir.path(), nullptr});
+                                            *session, fileDialogs, dir.path(), nullptr});
         dialog = std::make_unique<zw::SystemDialog>(*context, names);
         dialog->onMemorySizeChanged = [this] {
             ++resizes;
@@ -183,6 +186,8 @@ protected:
     zw::CurrentSetting setting;
     zw::WaveDocument doc;
     zw::DocumentNames names;
+    zwtest::ScriptedFileDialogService fileDialogs;
+    std::unique_ptr<zw::EditSession> session;
     std::unique_ptr<zw::EditorContext> context;
     std::unique_ptr<zw::SystemDialog> dialog;
     int resizes = 0;
