@@ -20,13 +20,14 @@ class QPushButton;
 namespace zw {
 
 class CaptionCatalog;
+class clsRegistry;
 
 class FrmGPIBExit final : public QDialog, public ProgressView {
     Q_OBJECT
 public:
     // `setSetupEnabled` enables and disables the setup window's buttons.
-    FrmGPIBExit(const CaptionCatalog& captions, std::function<void(bool)> setSetupEnabled,
-                QWidget* parent);
+    FrmGPIBExit(const CaptionCatalog& captions, clsRegistry& registry,
+                std::function<void(bool)> setSetupEnabled, QWidget* parent);
 
     // The transfer's state behind this window; the abort button reaches it.
     TransferProgress& progress() { return progress_; }
