@@ -444,3 +444,56 @@ TEST_F(SystemDialogTest, OpensFromTheSetupMenuAsToolModeFour) {
     EXPECT_EQ(session->toolMode(), zw::ToolMode::None);
     EXPECT_EQ(doc.WaveLength(), 4096);
 }
+
+TEST_F(SystemDialogTest, ClosingTheProgramDuringATransferIsRefused) {
+    dialog.reset();
+    zw::MainWindow window(*context);
+    window.load(QString());
+    window.show();
+    window.findChild<QAction*>("Menu_System")->trigger();
+    auto* setup = window.findChild<zw::SystemDialog*>("SystemDialog");
+    ASSERT_NE(setup, nullptr);
+    setup->bus().SetSetupTimeoutCode(12);
+    SimulatorProcess sim(simDir(), {"--model", "ZWG-114"});
+    auto* interfaces = zwtest::findControl<QComboBox>(*setup, "Comb_Intfc");
+    const int lan = interfaces->findText("LAN(Socket)");
+    interfaces->setCurrentIndex(lan);
+    emit interfaces->activated(lan);
+    zwtest::typeInto(*setup, "Txt_LanPort", QString::number(sim.Port()));
+    fillRamp();
+
+    auto* phase = setup->progressWindow().findChild<QLabel*>("Label_Phase");
+    bool tried = false;
+    bool stayedOpen = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!tried && phase->text() == "Send data") {
+            tried = true;
+            window.close();
+            stayedOpen = window.isVisible();
+        }
+    });
+    closer.start(0);
+    zwtest::findControl<QPushButton>(*setup, "Btn_Trans_1")->click();
+    closer.stop();
+    sim.WaitForRecord();
+    ASSERT_TRUE(tried);
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.shown.front().title, "Caution Message");
+    EXPECT_EQ(boxes.shown.front().text, catalog->MessageText(226));
+    EXPECT_FALSE(registry->IsTransferring());
+}
+
+TEST_F(SystemDialogTest, UnreachableHostShowsTheBusMessageAndStaysUsable) {
+    chooseText("Comb_Intfc", "LAN(Socket)");
+    type("Txt_LanPort", "1"); // nothing listens there
+    find<QPushButton>("Btn_Trans_0")->click();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.shown.front().title, "Interface Error");
+    EXPECT_NE(boxes.shown.front().text.indexOf("Cannot connect to 127.0.0.1:1"), -1)
+        << boxes.shown.front().text.toStdString();
+    EXPECT_FALSE(registry->GpibBusy(7));
+    EXPECT_TRUE(find<QPushButton>("Btn_Trans_0")->isEnabled());
+    EXPECT_TRUE(find<QTabWidget>("Tab_Setup")->isEnabled());
+}
