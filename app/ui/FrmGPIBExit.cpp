@@ -96,7 +96,7 @@ void FrmGPIBExit::closeProgress() {
 }
 
 void FrmGPIBExit::processEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QCoreApplication::processEvents();
 }
 
 void FrmGPIBExit::Btn_Cancel_Click() {

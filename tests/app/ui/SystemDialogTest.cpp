@@ -395,7 +395,9 @@ TEST_F(SystemDialogTest, AbortWhileSendingLeavesTheBusyMarkClear) {
     presser.start(0);
     find<QPushButton>("Btn_Trans_1")->click();
     presser.stop();
-    sim.WaitForRecord();
+    EXPECT_FALSE(dialog->bus().Initialised()); // the connection is closed
+    const std::string record = sim.WaitForRecord();
+    EXPECT_EQ(record.find("CODES"), std::string::npos); // the block never ended
     EXPECT_TRUE(sawSending);
     EXPECT_TRUE(busyWhileSending);
     EXPECT_FALSE(registry->GpibBusy(7));
