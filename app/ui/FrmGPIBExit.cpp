@@ -100,9 +100,9 @@ void FrmGPIBExit::processEvents() {
 }
 
 void FrmGPIBExit::Btn_Cancel_Click() {
+    if (onAbort && onAbort())
+        return;
     progress_.requestAbort();
-    if (onAbort)
-        onAbort();
 }
 
 // Closing the window while the transfer runs is the abort button.

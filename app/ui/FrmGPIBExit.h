@@ -31,9 +31,10 @@ public:
 
     // The transfer's state behind this window; the abort button reaches it.
     TransferProgress& progress() { return progress_; }
-    // Called when abort is pressed, after the transfer was asked to stop
-    // (the setup window ends a running loop test through it).
-    std::function<void()> onAbort;
+    // Asked first when abort is pressed: true when the press was taken as
+    // the end of a running loop test (which ends after the transfer in
+    // progress), so the transfer itself goes on.
+    std::function<bool()> onAbort;
 
     void setSetupEnabled(bool enabled) override;
     void openProgress() override;

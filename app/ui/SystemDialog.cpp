@@ -92,10 +92,14 @@ SystemDialog::SystemDialog(EditorContext& context, QWidget* parent)
         captions_, ctx_.registry, [this](bool enabled) { setButtonsEnabled(enabled); }, this);
     transfer_ = std::make_unique<WaveformTransfer>(*bus_, settings_, *instrumentMessages_,
                                                    progressWindow_->progress());
-    // The loop test ends at the progress window's abort button.
+    // The loop test ends at the progress window's abort button: the setup
+    // window, where a second press of Waveform Data would end it, waits
+    // behind the progress window.
     progressWindow_->onAbort = [this] {
-        if (transfer_->LoopRunning())
-            transfer_->RequestLoopTest([this] { return nextJob(); });
+        if (!transfer_->LoopRunning())
+            return false;
+        transfer_->RequestLoopTest([this] { return nextJob(); });
+        return true;
     };
     connectControls();
     ApplyCaptions(*this, captions_);

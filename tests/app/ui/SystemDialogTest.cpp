@@ -499,3 +499,29 @@ TEST_F(SystemDialogTest, UnreachableHostShowsTheBusMessageAndStaysUsable) {
     EXPECT_TRUE(find<QPushButton>("Btn_Trans_0")->isEnabled());
     EXPECT_TRUE(find<QTabWidget>("Tab_Setup")->isEnabled());
 }
+
+TEST_F(SystemDialogTest, LoopTestRunsUntilTheProgressWindowsCancel) {
+    registry->SetLoopTest(true);
+    SimulatorProcess sim(simDir(), {"--model", "ZWG-114"}, 100);
+    useSimulator(sim);
+    fillRamp();
+    auto* count = dialog->progressWindow().findChild<QLabel*>("Label_Count");
+    bool pressed = false;
+    QTimer stopper;
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (!pressed && count->isVisible() && count->text().toInt() >= 2) {
+            pressed = true;
+            dialog->progressWindow().findChild<QPushButton*>("Btn_Cancel")->click();
+        }
+    });
+    stopper.start(0);
+    find<QPushButton>("Btn_Trans_1")->click(); // returns when the loop has ended
+    stopper.stop();
+    ASSERT_TRUE(pressed);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.last().title, "LoopTest");
+    EXPECT_FALSE(dialog->transferRunning());
+    EXPECT_FALSE(dialog->progressWindow().isVisible());
+    EXPECT_FALSE(registry->GpibBusy(7));
+    EXPECT_TRUE(find<QPushButton>("Btn_Trans_1")->isEnabled());
+}
