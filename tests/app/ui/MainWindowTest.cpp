@@ -534,6 +534,28 @@ TEST_F(MainWindowTest, ThePlotsMouseGoesToTheToolOfTheToolMode) {
     EXPECT_EQ(tool.events.size(), 4u);
 }
 
+// A tool window that reports an edit when it goes, as a window that writes
+// its result on closing does.
+class ReportingOnClose : public QDialog {
+public:
+    ReportingOnClose(zw::EditSession& session, QWidget* parent)
+        : QDialog(parent), session_(session) {}
+    ~ReportingOnClose() override { session_.setMarkers({1, 2}); }
+
+private:
+    zw::EditSession& session_;
+};
+
+TEST_F(MainWindowTest, AToolWindowStillOpenWhenTheMainWindowGoesMayReport) {
+    window->tools().registerWindow(zw::ToolMode::Operate, [this](QWidget* parent) {
+        return new ReportingOnClose(*session, parent);
+    });
+    ASSERT_NE(window->tools().open(zw::ToolMode::Operate), nullptr);
+    window.reset();
+    EXPECT_EQ(markers(), (MarkerRecord{1, 2}));
+    EXPECT_EQ(session->toolMode(), zw::ToolMode::None);
+}
+
 TEST_F(MainWindowTest, ClosingAsksFirst) {
     boxes.answerNext(zw::MessageAnswer::No);
     EXPECT_FALSE(window->close());
