@@ -248,7 +248,7 @@ const CaptionRow kPrintListing[] = {
     {"Range", "電圧ﾚﾝｼﾞ", "Range"},
     {"Amplitude", "振幅", "Amplitude"},
     {"DcOffset", "ｵﾌｾｯﾄ", "DC Offset"},
-    {"OffsetSwitch", "ｵﾌｾｯﾄON/OFF", "Output ON/OFF"},
+    {"OffsetSwitch", "ｵﾌｾｯﾄON/OFF", "DC Offset ON/OFF"},
     {"UnitSetup", "<単位設定>", "<Unit Setup>"},
     {"XAxisUnit", "[X軸単位]", "[X-Axis Unit]"},
     {"XUnit", "単位", "X-Axis Unit"},
