@@ -2,17 +2,20 @@
 
 namespace zw {
 
-Printout PrintoutFor(int toolMode) {
+Printout PrintoutFor(ToolMode toolMode) {
     switch (toolMode) {
-    case 0:
+    case ToolMode::Create:
         return Printout::CreationPages;
-    case 4:
+    case ToolMode::SystemSetup:
         return Printout::SystemSetup;
-    case 5:
+    case ToolMode::None:
         return Printout::Waveform;
-    default:
-        return Printout::Nothing;
+    case ToolMode::Compress:
+    case ToolMode::Interpolate:
+    case ToolMode::Operate:
+        break;
     }
+    return Printout::Nothing;
 }
 
 } // namespace zw

@@ -3,6 +3,8 @@
 #ifndef ZW_PRINT_PRINTOUTCHOICE_H
 #define ZW_PRINT_PRINTOUTCHOICE_H
 
+#include "ToolMode.h"
+
 namespace zw {
 
 enum class Printout {
@@ -12,8 +14,7 @@ enum class Printout {
     Nothing,       // any other tool: nothing is sent to the printer
 };
 
-// The printout for a tool mode: 0 creation, 4 system setup, 5 no tool.
-Printout PrintoutFor(int toolMode);
+Printout PrintoutFor(ToolMode toolMode);
 
 } // namespace zw
 

@@ -228,6 +228,12 @@ const CaptionRow kPrintDialog[] = {
     {"Label_MM", "mm", "mm"},
     {"Btn_Prt_0", "ﾌﾟﾘﾝﾀの設定(&P)...", "&Printer Setup..."},
     {"Btn_Prt_1", "ﾌｫﾝﾄの指定(&F)...", "Select &Font..."},
+    {"Btn_Preview", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "Print Pre&view..."},
+    {"Msg:NoRoom", "余白が大きすぎて、用紙に印刷できる部分がありません。",
+     "The margins leave no room to print on this paper."},
+    {"Msg:PrinterFailed", "印刷できませんでした。プリンタ: ",
+     "The printer could not print. Printer: "},
+    {"Msg:FileFailed", "PDFファイルに書き込めませんでした: ", "Cannot write the PDF file: "},
 };
 
 // The labels of the printed listings (not controls).

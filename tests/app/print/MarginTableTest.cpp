@@ -1,6 +1,8 @@
 // The margins of the Print window: typed values, the up-down limits, and
 // which printout each tool gets.
 #include "MarginTable.h"
+#include "CaptionCatalog.h"
+#include "PrintOutcome.h"
 #include "PrintoutChoice.h"
 
 #include <gtest/gtest.h>
@@ -76,14 +78,28 @@ TEST(MarginTable, TheRightMarginFollowsTheLeft) {
 
 TEST(PrintoutChoice, FollowsTheActiveTool) {
     using zw::Printout;
-    EXPECT_EQ(zw::PrintoutFor(0), Printout::CreationPages);
-    EXPECT_EQ(zw::PrintoutFor(1), Printout::Nothing); // compress/decompress
-    EXPECT_EQ(zw::PrintoutFor(2), Printout::Nothing); // interpolate
-    EXPECT_EQ(zw::PrintoutFor(3), Printout::Nothing); // operate
-    EXPECT_EQ(zw::PrintoutFor(4), Printout::SystemSetup);
-    EXPECT_EQ(zw::PrintoutFor(5), Printout::Waveform);
-    EXPECT_EQ(zw::PrintoutFor(6), Printout::Nothing);
-    EXPECT_EQ(zw::PrintoutFor(-1), Printout::Nothing);
+    using zw::ToolMode;
+    EXPECT_EQ(zw::PrintoutFor(ToolMode::Create), Printout::CreationPages);
+    EXPECT_EQ(zw::PrintoutFor(ToolMode::Compress), Printout::Nothing);
+    EXPECT_EQ(zw::PrintoutFor(ToolMode::Interpolate), Printout::Nothing);
+    EXPECT_EQ(zw::PrintoutFor(ToolMode::Operate), Printout::Nothing);
+    EXPECT_EQ(zw::PrintoutFor(ToolMode::SystemSetup), Printout::SystemSetup);
+    EXPECT_EQ(zw::PrintoutFor(ToolMode::None), Printout::Waveform);
+}
+
+TEST(PrintOutcome, FailuresNameThePrinterOrTheFile) {
+    using zw::PrintOutcome;
+    const zw::CaptionCatalog en(zw::Language::English);
+    EXPECT_EQ(zw::PrintOutcomeText(PrintOutcome::FileFailed, en, "lp0", "/x/out.pdf"),
+              "Cannot write the PDF file: /x/out.pdf");
+    EXPECT_EQ(zw::PrintOutcomeText(PrintOutcome::PrinterFailed, en, "lp0", "/x/out.pdf"),
+              "The printer could not print. Printer: lp0");
+    EXPECT_FALSE(zw::PrintOutcomeText(PrintOutcome::NoRoom, en, "lp0", "").isEmpty());
+    EXPECT_TRUE(zw::PrintOutcomeText(PrintOutcome::Printed, en, "lp0", "").isEmpty());
+    EXPECT_TRUE(zw::PrintOutcomeText(PrintOutcome::NothingToPrint, en, "lp0", "").isEmpty());
+    const zw::CaptionCatalog ja(zw::Language::Japanese);
+    EXPECT_TRUE(zw::PrintOutcomeText(PrintOutcome::FileFailed, ja, "", "/x/out.pdf")
+                    .startsWith(QString::fromUtf8("PDFファイル")));
 }
 
 } // namespace

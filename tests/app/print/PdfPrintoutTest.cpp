@@ -38,7 +38,7 @@ struct Memory {
 
 class PdfPrintout : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { zwtest::guiApp(); }
+    static void SetUpTestSuite() { zwtest::paintApp(); }
 
     // ZW_PRINT_TEST_KEEP names a folder that keeps the printed files, to
     // look at them.
@@ -408,14 +408,16 @@ TEST_F(PdfPrintout, EachToolGetsItsPrintout) {
         return zw::BuildSetupListing(setupSource(), CaptionCatalog(Language::English));
     };
     const CaptionCatalog catalog(Language::English);
-    const std::pair<int, const char*> cases[] = {
-        {5, "pulse.wdb"}, {0, "Function"}, {4, "<System Setup>"}};
+    using zw::ToolMode;
+    const std::pair<ToolMode, const char*> cases[] = {{ToolMode::None, "pulse.wdb"},
+                                                      {ToolMode::Create, "Function"},
+                                                      {ToolMode::SystemSetup, "<System Setup>"}};
     for (const auto& [tool, marker] : cases) {
-        const QString pdf = pdfPath(qPrintable(QString("tool%1").arg(tool)));
+        const QString pdf = pdfPath(qPrintable(QString("tool%1").arg(static_cast<int>(tool))));
         auto printer = pdfPrinter(pdf);
         ASSERT_EQ(zw::PrintForTool(*printer, settings_, tool, sources, catalog),
                   PrintOutcome::Printed);
-        EXPECT_TRUE(zwtest::pdfText(pdf).contains(marker)) << tool;
+        EXPECT_TRUE(zwtest::pdfText(pdf).contains(marker)) << marker;
     }
     EXPECT_EQ(asked, 3);
 }
@@ -435,13 +437,14 @@ TEST_F(PdfPrintout, OtherToolsStartNoJob) {
         ++asked;
         return zw::Listing();
     };
-    for (const int tool : {1, 2, 3}) { // compress/decompress, interpolate, operate
-        const QString pdf = pdfPath(qPrintable(QString("empty%1").arg(tool)));
+    using zw::ToolMode;
+    for (const ToolMode tool : {ToolMode::Compress, ToolMode::Interpolate, ToolMode::Operate}) {
+        const QString pdf = pdfPath(qPrintable(QString("empty%1").arg(static_cast<int>(tool))));
         auto printer = pdfPrinter(pdf);
         EXPECT_EQ(
             zw::PrintForTool(*printer, settings_, tool, sources, CaptionCatalog(Language::English)),
             PrintOutcome::NothingToPrint);
-        EXPECT_FALSE(QFile::exists(pdf)) << tool;
+        EXPECT_FALSE(QFile::exists(pdf)) << static_cast<int>(tool);
     }
     EXPECT_EQ(asked, 0);
 }

@@ -18,11 +18,15 @@
 
 namespace zwtest {
 
-inline QGuiApplication& guiApp() {
+// The application of a test program that paints (one that shows windows
+// makes its QApplication first).
+inline QGuiApplication& paintApp() {
     static int argc = 1;
     static char name[] = "print_tests";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    static QGuiApplication* app = QGuiApplication::instance()
+                                      ? qobject_cast<QGuiApplication*>(QGuiApplication::instance())
+                                      : new QGuiApplication(argc, argv);
     return *app;
 }
 

@@ -66,7 +66,7 @@ QString waitForPdf(const QString& folder, const QString& title, int seconds) {
 }
 
 TEST(PrintQueue, WaveformReachesACupsPdfQueue) {
-    zwtest::guiApp();
+    zwtest::paintApp();
     if (!schedulerRuns())
         GTEST_SKIP() << "no CUPS scheduler runs on this machine (lpstat -r); "
                         "scripts/cups-pdf-queue.sh starts one and adds the queue";

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int32_t kAllDigitalLines = 0xFFFF;
 constexpr int kDigitalLines = 16;
-constexpr double kHeadingSpacing = 4; // blanks between the heading's items
 
 // The labels of the window: the three values of the analog view, or the
 // numbers of the digital lines.
@@ -87,13 +86,6 @@ void paintPlot(PrintCanvas& canvas, const WaveformPrintSource& s, const Waveform
 }
 
 } // namespace
-
-QString WaveformHeadingLine(const WaveformPrintSource& s, const CaptionCatalog& catalog) {
-    const QString spacing(kHeadingSpacing, QLatin1Char(' '));
-    return catalog.caption(u"PrintListing", u"Model") + "  " + s.modelName + spacing +
-           catalog.caption(u"PrintListing", u"MemorySize") + "  " + s.memorySizeText + spacing +
-           s.printedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-}
 
 void PaintWaveform(PrintCanvas& canvas, const WaveformPrintSource& s,
                    const CaptionCatalog& catalog) {

@@ -7,37 +7,15 @@
 #ifndef ZW_PRINT_WAVEFORMPRINTOUT_H
 #define ZW_PRINT_WAVEFORMPRINTOUT_H
 
-#include "Grid.h"
-#include "Units.h"
-#include "WaveView.h"
-#include "zwplatform.h"
-
-#include <QDateTime>
-#include <QString>
+#include "WaveformPrintSource.h"
 
 namespace zw {
 
 class CaptionCatalog;
 class PrintCanvas;
 
-struct WaveformPrintSource {
-    ZwMemHandle memory = 0; // the document's current edit memory
-    WaveView view;
-    bool digital = false; // the digital view is shown
-    bool gridShown = false;
-    Grid grid;
-    UnitSetting units;
-    QString fileName;       // the document's wave file name
-    QString modelName;      // of the current setting
-    QString memorySizeText; // as the setup window lists it
-    QDateTime printedAt;
-};
-
 // The colour of the printed trace: the screen's trace colour.
 inline constexpr uint32_t kPrintTraceColour = 0xFF0000; // platform RGB: blue
-
-// The heading's second line: model, memory size and date.
-QString WaveformHeadingLine(const WaveformPrintSource& source, const CaptionCatalog& catalog);
 
 void PaintWaveform(PrintCanvas& canvas, const WaveformPrintSource& source,
                    const CaptionCatalog& catalog);

@@ -7,8 +7,9 @@
 
 #include "Listing.h"
 #include "MarginTable.h"
+#include "PrintOutcome.h"
 #include "PrintoutChoice.h"
-#include "WaveformPrintout.h"
+#include "WaveformPrintSource.h"
 
 #include <QFont>
 
@@ -28,14 +29,6 @@ struct PrintSettings {
     static QFont DefaultPrintFont();
 };
 
-enum class PrintOutcome {
-    Printed,
-    NothingToPrint, // the active tool has no printout: no job is started
-    NoRoom,         // the margins leave no room on the paper
-    PrinterFailed,  // the printer could not be started or refused a sheet
-    FileFailed,     // the PDF file could not be written
-};
-
 // What each printout is made from; asked for only when it is printed.
 struct PrintSources {
     std::function<WaveformPrintSource()> waveform;
@@ -48,7 +41,7 @@ PrintOutcome PrintWaveform(QPrinter& printer, const PrintSettings& settings,
 PrintOutcome PrintListing(QPrinter& printer, const PrintSettings& settings, const Listing& listing);
 
 // The printout of the tool mode (PrintoutFor), from `sources`.
-PrintOutcome PrintForTool(QPrinter& printer, const PrintSettings& settings, int toolMode,
+PrintOutcome PrintForTool(QPrinter& printer, const PrintSettings& settings, ToolMode toolMode,
                           const PrintSources& sources, const CaptionCatalog& catalog);
 
 } // namespace zw

@@ -3,6 +3,7 @@
 #include "ListingPrintout.h"
 #include "PageGeometry.h"
 #include "PrintCanvas.h"
+#include "WaveformPrintout.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -62,7 +63,7 @@ PrintOutcome PrintListing(QPrinter& printer, const PrintSettings& settings,
                   [&](PrintCanvas& canvas) { return PaintListing(canvas, listing); });
 }
 
-PrintOutcome PrintForTool(QPrinter& printer, const PrintSettings& settings, int toolMode,
+PrintOutcome PrintForTool(QPrinter& printer, const PrintSettings& settings, ToolMode toolMode,
                           const PrintSources& sources, const CaptionCatalog& catalog) {
     switch (PrintoutFor(toolMode)) {
     case Printout::Waveform:
