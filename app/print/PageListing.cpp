@@ -2,6 +2,7 @@
 
 #include "CaptionCatalog.h"
 #include "ListingNumber.h"
+#include "PageTable.h"
 #include "Units.h"
 
 namespace zw {
@@ -77,6 +78,31 @@ private:
 };
 
 } // namespace
+
+std::vector<PageFields> PagesToPrint(const create::PageTable& table) {
+    std::vector<PageFields> pages;
+    for (const int number : table.effectivePages()) {
+        const create::PageRecord& r = table.page(number);
+        PageFields p;
+        p.number = r.PageNumber;
+        p.effective = r.Effective;
+        p.type = static_cast<int>(r.Type);
+        p.start = r.Start;
+        p.end = r.End;
+        p.offset = r.Offset;
+        p.size = r.Size;
+        p.amplitude = r.Amplitude;
+        p.cycles = r.Cycles;
+        p.phase = r.Phase;
+        p.symmetry = r.Symmetry;
+        p.duty = r.Duty;
+        p.transition = r.Transition;
+        p.constants = r.Constants;
+        p.expression = r.Expression;
+        pages.push_back(p);
+    }
+    return pages;
+}
 
 Listing BuildPageListing(const std::vector<PageFields>& pages, const Units& units,
                          const CaptionCatalog& catalog) {

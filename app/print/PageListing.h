@@ -15,6 +15,9 @@ namespace zw {
 
 class CaptionCatalog;
 class Units;
+namespace create {
+class PageTable;
+}
 
 // The fields of a page that the listing prints; positions in samples,
 // levels in sample codes.
@@ -38,6 +41,9 @@ struct PageFields {
 
 inline constexpr char kPageBlockOpen[] = "+++++++++++++++";
 inline constexpr char kPageBlockClose[] = "---------------";
+
+// The pages of the Create window's table, effective ones first to last.
+std::vector<PageFields> PagesToPrint(const create::PageTable& table);
 
 Listing BuildPageListing(const std::vector<PageFields>& pages, const Units& units,
                          const CaptionCatalog& catalog);

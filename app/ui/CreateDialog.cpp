@@ -111,7 +111,11 @@ void CreateDialog::buildControls() {
     file->addSeparator();
     Menu_Print = file->addAction(QString());
     Menu_Print->setObjectName("Menu_Print");
-    Menu_Print->setEnabled(false); // printing the page list comes with printing
+    Menu_Print->setEnabled(static_cast<bool>(ctx_.print));
+    connect(Menu_Print, &QAction::triggered, this, [this] {
+        if (ctx_.print)
+            ctx_.print(this);
+    });
     QMenu* edit = menuBar->addMenu(QString());
     edit->setObjectName("Menu_Edit");
     Menu_PageClear = edit->addAction(QString());

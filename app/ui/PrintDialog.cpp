@@ -4,8 +4,12 @@
 #include "CurrentSetting.h"
 #include "EditorContext.h"
 #include "Messages.h"
+#include "PageListing.h"
+#include "PageTable.h"
 #include "SetupListing.h"
-#include "UpDownControl.h"
+#include "Units.h"
+#include "UpDownButtons.h"
+#include "WaveDocument.h"
 #include "WindowPlacement.h"
 
 #include <QCoreApplication>
@@ -113,7 +117,8 @@ void PrintDialog::buildControls() {
         Text[i]->setAlignment(Qt::AlignRight);
         Text[i]->setFixedWidth(56);
         label->setBuddy(Text[i]);
-        UD_Margin[i] = new UpDownControl(ControlName(u"UD_Margin", i));
+        UD_Margin[i] = new UpDownButtons;
+        UD_Margin[i]->setObjectName(ControlName(u"UD_Margin", i));
         auto* unit = new QLabel;
         unit->setObjectName(ControlName(u"Label_MM", i));
         margins->addWidget(label, i, 0);
@@ -121,12 +126,9 @@ void PrintDialog::buildControls() {
         margins->addWidget(UD_Margin[i], i, 2);
         margins->addWidget(unit, i, 3);
         connect(Text[i], &QLineEdit::editingFinished, this, [this, i] { commitMargin(i); });
-        connect(UD_Margin[i], &UpDownControl::up, this, [this, i] {
-            if (state_.settings.margins.stepUp(i))
-                showMargin(i);
-        });
-        connect(UD_Margin[i], &UpDownControl::down, this, [this, i] {
-            if (state_.settings.margins.stepDown(i))
+        connect(UD_Margin[i], &UpDownButtons::stepped, this, [this, i](int step) {
+            MarginTable& m = state_.settings.margins;
+            if (step > 0 ? m.stepUp(i) : m.stepDown(i))
                 showMargin(i);
         });
     }
@@ -213,6 +215,12 @@ PrintSources PrintDialog::sources() const {
     s.waveform = waveform_;
     const CaptionCatalog catalog = captions_;
     const CurrentSetting& setting = ctx_.setting;
+    const WaveDocument& document = ctx_.document;
+    s.pages = [catalog, &setting, &document] {
+        const create::PageTable& table =
+            create::ApplicationPageTable(static_cast<double>(document.WaveLength()));
+        return BuildPageListing(PagesToPrint(table), Units(setting.info()), catalog);
+    };
     s.setup = [catalog, &setting] {
         return BuildSetupListing(SetupListingSource::From(setting), catalog);
     };

@@ -22,7 +22,7 @@ class QPushButton;
 namespace zw {
 
 struct EditorContext;
-class UpDownControl;
+class UpDownButtons;
 
 // The Print window's choices for the run.
 struct PrintState {
@@ -66,7 +66,7 @@ private:
     WaveformProvider waveform_;
     CaptionCatalog captions_;
     std::array<QLineEdit*, 3> Text{};
-    std::array<UpDownControl*, 3> UD_Margin{};
+    std::array<UpDownButtons*, 3> UD_Margin{};
     QLabel* Label_Printer = nullptr;
     QLabel* Label_Font = nullptr;
 };

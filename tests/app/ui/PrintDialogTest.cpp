@@ -5,6 +5,7 @@
 // window's print item.
 #include "PrintDialog.h"
 #include "CaptionCoverage.h"
+#include "CreateDialog.h"
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "GuiDriver.h"
@@ -12,10 +13,12 @@
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "ModelsFixture.h"
+#include "PageTable.h"
 #include "PdfTools.h"
 #include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
-#include "UpDownControl.h"
+#include "SystemDialog.h"
+#include "UpDownButtons.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
 #include "sigcore32.h"
@@ -94,7 +97,7 @@ protected:
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }
     void type(const char* name, const QString& value) { zwtest::typeInto(*dialog, name, value); }
     void press(const char* upDown, const char* button) {
-        find<zw::UpDownControl>(upDown)->findChild<QToolButton*>(button)->click();
+        find<zw::UpDownButtons>(upDown)->findChild<QToolButton*>(button)->click();
     }
     QString pdf() const { return dir.filePath("printed.pdf"); }
 
@@ -150,13 +153,13 @@ TEST_F(PrintDialogTest, MarginBoxesFollowTheRules) {
     type("Text_1", "twelve");
     EXPECT_EQ(text("Text_1"), "12");
 
-    press("UD_Margin_0", "Btn_Down"); // at 5: nothing
+    press("UD_Margin_0", "Down"); // at 5: nothing
     EXPECT_EQ(text("Text_0"), "5");
-    press("UD_Margin_0", "Btn_Up");
+    press("UD_Margin_0", "Up");
     EXPECT_EQ(text("Text_0"), "6");
-    press("UD_Margin_2", "Btn_Up"); // at 100: nothing
+    press("UD_Margin_2", "Up"); // at 100: nothing
     EXPECT_EQ(text("Text_2"), "100");
-    press("UD_Margin_2", "Btn_Down");
+    press("UD_Margin_2", "Down");
     EXPECT_EQ(text("Text_2"), "99");
 
     // Kept for the run: the next Print window shows them.
@@ -293,6 +296,84 @@ TEST_F(PrintDialogTest, TheMainWindowsPrintItemOpensTheWindow) {
     const QString text = zwtest::pdfLayoutText(pdf());
     EXPECT_TRUE(text.contains("Untitled")) << text.toStdString();
     EXPECT_TRUE(text.contains(setting.modelName().trimmed())) << text.toStdString();
+}
+
+TEST_F(PrintDialogTest, TheCreateToolPrintsTheEffectivePages) {
+    zw::create::PageTable& table =
+        zw::create::ApplicationPageTable(static_cast<double>(doc.WaveLength()));
+    table.clearAll();
+    zw::create::PageRecord& first = table.page(1);
+    first.Effective = true;
+    first.Type = zw::create::PageType::Square;
+    first.Start = 0;
+    first.End = 100;
+    first.Size = 100;
+    first.Duty = 25;
+    zw::create::PageRecord& third = table.page(3);
+    third.Effective = true;
+    third.Type = zw::create::PageType::Expression;
+    third.Expression = "sin(x)*2";
+    session->setToolMode(ToolMode::Create);
+    for (const Language language : {Language::English, Language::Japanese}) {
+        makeContext(language);
+        session->setToolMode(ToolMode::Create);
+        open();
+        find<QPushButton>("Btn_OK")->click();
+        // Compatibility form: CJK fonts share glyphs between a character and
+        // its look-alike radical, and the text read back may name either.
+        const QString text = zwtest::pdfLayoutText(pdf()).normalized(QString::NormalizationForm_KC);
+        const bool english = language == Language::English;
+        EXPECT_TRUE(text.contains(
+            QRegularExpression(english ? "Function\\s+Square" : QString::fromUtf8("方形波"))))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QRegularExpression("\\s25\\b"))) << text.toStdString();
+        EXPECT_TRUE(text.contains("sin(x)*2")) << text.toStdString();
+        EXPECT_EQ(text.count("---------------"), 2);
+        QFile::remove(pdf());
+    }
+    table.clearAll();
+}
+
+TEST_F(PrintDialogTest, TheSetupWindowsPrintItemOpensTheWindow) {
+    zw::DocumentNames names;
+    zw::SystemDialog setup(*context, names);
+    session->setToolMode(ToolMode::SystemSetup);
+    QAction* item = zwtest::findControl<QAction>(setup, "Menu_Print");
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isEnabled());
+    zw::PrintState& run = zw::ApplicationPrintState();
+    run.printer.setOutputFormat(QPrinter::PdfFormat);
+    run.printer.setOutputFileName(pdf());
+    QString title;
+    zwtest::whenModalOpens([&](QWidget& modal) {
+        title = modal.windowTitle();
+        zwtest::findControl<QPushButton>(modal, "Btn_OK")->click();
+    });
+    item->trigger();
+    EXPECT_EQ(title, "ZW4410 - Print");
+    EXPECT_TRUE(zwtest::pdfText(pdf()).contains("<System Setup>"));
+}
+
+TEST_F(PrintDialogTest, TheCreateWindowsPrintItemOpensTheWindowWhenGivenOne) {
+    zw::create::PageTable pages(1000);
+    QString pageFile = "Untitled";
+    zw::CreateWindowContext c;
+    c.language = Language::English;
+    c.messages = messages.get();
+    c.pages = &pages;
+    c.pageFileName = &pageFile;
+    c.target = [this] { return doc.current(); };
+    {
+        zw::CreateDialog without(c);
+        EXPECT_FALSE(zwtest::findControl<QAction>(without, "Menu_Print")->isEnabled());
+    }
+    QWidget* opener = nullptr;
+    c.print = [&opener](QWidget* parent) { opener = parent; };
+    zw::CreateDialog window(c);
+    QAction* item = zwtest::findControl<QAction>(window, "Menu_Print");
+    EXPECT_TRUE(item->isEnabled());
+    item->trigger();
+    EXPECT_EQ(opener, &window);
 }
 
 } // namespace
