@@ -241,10 +241,15 @@ const CaptionRow kPrintDialog[] = {
     {"Btn_Prt_0", "ﾌﾟﾘﾝﾀの設定(&P)...", "&Printer Setup..."},
     {"Btn_Prt_1", "ﾌｫﾝﾄの指定(&F)...", "Select &Font..."},
     {"Btn_Preview", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "Print Pre&view..."},
+    {"Label_Printer:Portrait", "縦", "portrait"},
+    {"Label_Printer:Landscape", "横", "landscape"},
+    {"Label_Font:Bold", "太字", "bold"},
+    {"Label_Font:Italic", "斜体", "italic"},
+    {"Label_Font:Underline", "下線", "underline"},
     {"Msg:NoRoom", "余白が大きすぎて、用紙に印刷できる部分がありません。",
      "The margins leave no room to print on this paper."},
-    {"Msg:PrinterFailed", "印刷できませんでした。プリンタ: ",
-     "The printer could not print. Printer: "},
+    {"Msg:PrinterFailed",
+     "印刷できませんでした。プリンタ: ", "The printer could not print. Printer: "},
     {"Msg:FileFailed", "PDFファイルに書き込めませんでした: ", "Cannot write the PDF file: "},
 };
 

@@ -64,14 +64,14 @@ void proposePdfFile(QPrinter& printer, const QString& waveFileName) {
     printer.setOutputFileName(QDir(folder).filePath((base.isEmpty() ? "ZW4410" : base) + ".pdf"));
 }
 
-QString fontText(const QFont& font) {
+QString fontText(const QFont& font, const CaptionCatalog& captions) {
     QString text = font.family() + ", " + QString::number(font.pointSizeF()) + " pt";
-    if (font.bold())
-        text += ", bold";
-    if (font.italic())
-        text += ", italic";
-    if (font.underline())
-        text += ", underline";
+    const std::pair<bool, const char16_t*> styles[] = {{font.bold(), u"Label_Font:Bold"},
+                                                       {font.italic(), u"Label_Font:Italic"},
+                                                       {font.underline(), u"Label_Font:Underline"}};
+    for (const auto& [on, key] : styles)
+        if (on)
+            text += ", " + captions.caption(u"PrintDialog", QStringView(key));
     return text;
 }
 
@@ -188,12 +188,12 @@ void PrintDialog::showPrinterAndFont() {
     const QString target = p.outputFormat() == QPrinter::PdfFormat
                                ? QDir::toNativeSeparators(p.outputFileName())
                                : p.printerName();
-    const QString paper =
-        p.pageLayout().pageSize().name() + ", " +
-        (p.pageLayout().orientation() == QPageLayout::Landscape ? QStringLiteral("landscape")
-                                                                : QStringLiteral("portrait"));
+    const bool landscape = p.pageLayout().orientation() == QPageLayout::Landscape;
+    const QString paper = p.pageLayout().pageSize().name() + ", " +
+                          captions_.caption(u"PrintDialog", landscape ? u"Label_Printer:Landscape"
+                                                                      : u"Label_Printer:Portrait");
     Label_Printer->setText(target + "  (" + paper + ")");
-    Label_Font->setText(fontText(state_.settings.font));
+    Label_Font->setText(fontText(state_.settings.font, captions_));
 }
 
 void PrintDialog::Btn_Prt_Click(int index) {
@@ -230,6 +230,9 @@ PrintSources PrintDialog::sources() const {
 PrintOutcome PrintDialog::printTo(QPrinter& printer) {
     for (int i = 0; i < MarginTable::kShownCount; ++i)
         commitMargin(i);
+    // The job's title in the printer queue (and cups-pdf's file name).
+    const QString document = QFileInfo(ctx_.names().WaveFileName).completeBaseName();
+    printer.setDocName(document.isEmpty() ? QStringLiteral("ZW4410") : "ZW4410 " + document);
     const WaitCursor wait;
     return PrintForTool(printer, state_.settings, ctx_.session.toolMode(), sources(), captions_);
 }
