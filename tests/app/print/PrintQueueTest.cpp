@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -111,6 +113,8 @@ TEST(PrintQueue, WaveformReachesACupsPdfQueue) {
     const QString pdf = waitForPdf(folder, title, 90);
     ASSERT_FALSE(pdf.isEmpty()) << "cups-pdf wrote no file for the job into "
                                 << folder.toStdString();
+    const std::unique_ptr<const QString, void (*)(const QString*)> removeAtEnd(
+        &pdf, [](const QString* file) { QFile::remove(*file); });
     EXPECT_EQ(zwtest::pdfPageCount(pdf), 1);
     // cups-pdf rewrites the file through its PostScript interpreter, which
     // keeps the drawing but not always the text's character codes: compare
@@ -130,7 +134,6 @@ TEST(PrintQueue, WaveformReachesACupsPdfQueue) {
         EXPECT_LE(std::abs(got.right() - want.right()), 2);
         EXPECT_LE(std::abs(got.bottom() - want.bottom()), 2);
     }
-    QFile::remove(pdf);
 }
 
 } // namespace
