@@ -17,7 +17,7 @@
 #include "PdfTools.h"
 #include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
-#include "SystemDialog.h"
+#include "ToolWindowHost.h"
 #include "UpDownButtons.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
@@ -334,11 +334,15 @@ TEST_F(PrintDialogTest, TheCreateToolPrintsTheEffectivePages) {
     table.clearAll();
 }
 
-TEST_F(PrintDialogTest, TheSetupWindowsPrintItemOpensTheWindow) {
-    zw::DocumentNames names;
-    zw::SystemDialog setup(*context, names);
-    session->setToolMode(ToolMode::SystemSetup);
-    QAction* item = zwtest::findControl<QAction>(setup, "Menu_Print");
+TEST_F(PrintDialogTest, TheSetupWindowsPrintItemPrintsTheSetting) {
+    // The setup window as the main window's tool-window host opens it.
+    zw::MainWindow window(*context);
+    window.load(QString());
+    window.show();
+    QDialog* setup = window.tools().open(ToolMode::SystemSetup);
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(session->toolMode(), ToolMode::SystemSetup);
+    QAction* item = zwtest::findControl<QAction>(*setup, "Menu_Print");
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->isEnabled());
     zw::PrintState& run = zw::ApplicationPrintState();
@@ -351,7 +355,11 @@ TEST_F(PrintDialogTest, TheSetupWindowsPrintItemOpensTheWindow) {
     });
     item->trigger();
     EXPECT_EQ(title, "ZW4410 - Print");
-    EXPECT_TRUE(zwtest::pdfText(pdf()).contains("<System Setup>"));
+    const QString text = zwtest::pdfText(pdf());
+    EXPECT_TRUE(text.contains("<System Setup>")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<Unit Setup>")) << text.toStdString();
+    setup->close();
+    QApplication::processEvents();
 }
 
 TEST_F(PrintDialogTest, TheCreateWindowsPrintItemOpensTheWindowWhenGivenOne) {
