@@ -57,6 +57,9 @@ void paintPlot(PrintCanvas& canvas, const WaveformPrintSource& s, const Waveform
     painter.setClipRect(QRect(0, 0, w, h));
     {
         QPainterSurface surface(painter, kPrintTraceColour);
+        // A print preview shows the sheet reduced, where 0.1 mm runs would
+        // fall between the screen's pixels.
+        surface.setRunsAtLeastHairline(true);
         if (s.gridShown && !s.digital)
             s.grid.Drow(*surface.get(), w, h);
         const double start = static_cast<double>(s.view.ViewLeft());
