@@ -7,6 +7,7 @@
 #include "EditorContext.h"
 #include "FileDialogService.h"
 #include "PlotCanvas.h"
+#include "PrintDialog.h"
 #include "QPainterSurface.h"
 #include "RandomSeed.h"
 #include "WaveDocument.h"
@@ -594,6 +595,7 @@ CreateWindowContext CreateWindowContextOf(EditorContext& ctx) {
         return choosePageFile(ctx.fileDialogs, save, proposal, filter);
     };
     c.registry = &ctx.registry;
+    c.print = [&ctx](QWidget* parent) { PrintDialog::Open(ctx, parent); };
     return c;
 }
 

@@ -362,6 +362,35 @@ TEST_F(PrintDialogTest, TheSetupWindowsPrintItemPrintsTheSetting) {
     QApplication::processEvents();
 }
 
+TEST_F(PrintDialogTest, TheCreateWindowsPrintItemPrintsItsPages) {
+    zw::MainWindow window(*context);
+    window.load(QString());
+    window.show();
+    zw::create::PageTable& table =
+        zw::create::ApplicationPageTable(static_cast<double>(doc.WaveLength()));
+    table.clearAll();
+    table.page(1).Effective = true;
+    table.page(1).Type = zw::create::PageType::Triangle;
+    table.page(1).Symmetry = 30;
+    QDialog* create = window.tools().open(ToolMode::Create);
+    ASSERT_NE(create, nullptr);
+    QAction* item = zwtest::findControl<QAction>(*create, "Menu_Print");
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isEnabled());
+    zw::PrintState& run = zw::ApplicationPrintState();
+    run.printer.setOutputFormat(QPrinter::PdfFormat);
+    run.printer.setOutputFileName(pdf());
+    zwtest::whenModalOpens(
+        [](QWidget& modal) { zwtest::findControl<QPushButton>(modal, "Btn_OK")->click(); });
+    item->trigger();
+    const QString text = zwtest::pdfLayoutText(pdf());
+    EXPECT_TRUE(text.contains(QRegularExpression("Function\\s+Triangle"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("Symmetry\\s+30"))) << text.toStdString();
+    create->close();
+    QApplication::processEvents();
+    table.clearAll();
+}
+
 TEST_F(PrintDialogTest, TheCreateWindowsPrintItemOpensTheWindowWhenGivenOne) {
     zw::create::PageTable pages(1000);
     QString pageFile = "Untitled";
