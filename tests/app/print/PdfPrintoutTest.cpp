@@ -206,6 +206,25 @@ TEST_F(PdfPrintout, ZoomedViewPrintsWhatTheWindowShows) {
     EXPECT_GT(trace.width(), frame.width() - 5);
 }
 
+TEST_F(PdfPrintout, VerticalZoomPrintsTheCodesInView) {
+    // At 1:2 centred on code 0 the view spans half the codes, so the sine
+    // that fills the middle half at 1:1 now fills the whole height.
+    zw::WaveformPrintSource s = sineSource();
+    s.view.setYZoomIndex(1);
+    ASSERT_EQ(s.view.YZoom(), 2);
+    const QString pdf = pdfPath("yzoom");
+    auto printer = pdfPrinter(pdf);
+    ASSERT_EQ(zw::PrintWaveform(*printer, settings_, s, CaptionCatalog(Language::English)),
+              PrintOutcome::Printed);
+    const QImage page = zwtest::pdfPage(pdf, kDpi);
+    const QRect frame = frameBox(page);
+    const QRect trace = zwtest::pixelBox(page, isTrace);
+    EXPECT_LE(trace.top() - frame.top(), 4);
+    EXPECT_LE(frame.bottom() - trace.bottom(), 4);
+    // The value labels follow: the top one is about half the full code.
+    EXPECT_TRUE(zwtest::pdfLayoutText(pdf).contains("16383"));
+}
+
 TEST_F(PdfPrintout, DigitalViewPrintsSixteenNumberedLines) {
     zw::WaveformPrintSource s = sineSource();
     W_MakeDC(memory_.h, 0, kLength, 0x5555); // even lines high, odd lines low
