@@ -192,6 +192,10 @@ TEST_F(PlugInImport, FilesThePluginRefusesChangeNothing) {
     const ImportOutcome wav = RunShipped("wav", files.write("fake.wav", "RIFF but not really"));
     EXPECT_EQ(wav.message, zw::kInvalidFormatMessage);
     ExpectUntouched(wav);
+    // A file that cannot be read at all.
+    const ImportOutcome missing = RunShipped("csv", files.folder() + "missing.csv");
+    EXPECT_EQ(missing.message, zw::kInvalidFormatMessage);
+    ExpectUntouched(missing);
     // A CSV given to the audio plug-in: the chosen type's plug-in decides.
     const ImportOutcome crossed = RunShipped("wav", files.write("real.csv", "1\n2\n"));
     EXPECT_EQ(crossed.message, zw::kInvalidFormatMessage);
