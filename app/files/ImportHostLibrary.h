@@ -6,7 +6,6 @@
 
 #include "importhost.h"
 
-#include <QLibrary>
 #include <QStringList>
 
 namespace zw {
@@ -15,11 +14,13 @@ class ImportHostLibrary {
 public:
     // The library file names to try, in order.
     explicit ImportHostLibrary(QStringList candidates) : candidates_(std::move(candidates)) {}
+    ~ImportHostLibrary();
     ImportHostLibrary(const ImportHostLibrary&) = delete;
     ImportHostLibrary& operator=(const ImportHostLibrary&) = delete;
 
     // The program's own copy in lib/ beside its bin/ folder first, then
-    // whatever the loader finds by the name.
+    // whatever the loader finds by the name (the program's run path
+    // included, since the program itself asks).
     static QStringList DefaultCandidates(const QString& programFolder);
 
     // Loads and binds on the first call; true when every function is bound.
@@ -38,7 +39,7 @@ private:
     template <typename F> bool resolve(F& function, const char* name);
 
     QStringList candidates_;
-    QLibrary library_;
+    void* library_ = nullptr;
     bool tried_ = false;
     bool bound_ = false;
 };

@@ -17,6 +17,7 @@
 #include "CaptionCatalog.h"
 #include "EditSession.h"
 #include "EditorContext.h"
+#include "FileImportCommand.h"
 #include "Grid.h"
 #include "MarkerOverlay.h"
 #include "PlotTool.h"
@@ -136,6 +137,7 @@ private:
     // File menu.
     void Menu_FileNew_Click();
     void Menu_FileOpen_Click();
+    void Menu_FileImport_Click();
     void Menu_FileSave_Click();
     void saveAs(bool binary);
     void Menu_Version_Click();
@@ -150,6 +152,7 @@ private:
 
     EditorContext& ctx_;
     CaptionCatalog captions_;
+    FileImportCommand fileImport_{ctx_, captions_};
     Grid grid_;
     WaveView view_;
     QtClipboardOwner clipboard_;
