@@ -22,6 +22,7 @@ const CaptionRow kMainWindow[] = {
     {"Menu_FileSaveAs", "保存(独自形式)(&A)...", "Save &As(WDB)..."},
     {"Menu_FileSaveAs2", "保存(ﾃｷｽﾄ形式)(&T)...", "Save As(&TXT)..."},
     {"Menu_FileImport", "ｲﾝﾎﾟｰﾄ(&I)...", "Import(&I)..."},
+    {"Msg:ImportTitle", "インポート", "IMPORT"},
     {"Menu_Print", "印刷(&P)...", "&Print..."},
     {"Menu_Exit", "終了(&X)", "&Exit"},
     {"Menu_Edit", "編集(&E)", "&Edit"},

@@ -158,7 +158,7 @@ void MainWindow::buildMenus() {
     item(file, "Menu_FileSaveAs", [this] { saveAs(true); });
     item(file, "Menu_FileSaveAs2", [this] { saveAs(false); });
     file->addSeparator();
-    unavailable(file, "Menu_FileImport");
+    item(file, "Menu_FileImport", &MainWindow::Menu_FileImport_Click);
     item(file, "Menu_Print", &MainWindow::Menu_Print_Click, QKeySequence::Print);
     file->addSeparator();
     item(file, "Menu_Exit", [this] { close(); });
@@ -875,6 +875,10 @@ void MainWindow::Menu_FileOpen_Click() {
         ctx_.session.openCancelled();
     else
         showResult(ctx_.session.open(path));
+}
+
+void MainWindow::Menu_FileImport_Click() {
+    fileImport_.run(documentsFolder(ctx_.programFolder));
 }
 
 void MainWindow::Menu_FileSave_Click() {

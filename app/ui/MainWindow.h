@@ -17,6 +17,7 @@
 #include "CaptionCatalog.h"
 #include "EditSession.h"
 #include "EditorContext.h"
+#include "FileImportCommand.h"
 #include "Grid.h"
 #include "MarkerOverlay.h"
 #include "PlotTool.h"
@@ -137,6 +138,7 @@ private:
     // File menu.
     void Menu_FileNew_Click();
     void Menu_FileOpen_Click();
+    void Menu_FileImport_Click();
     void Menu_FileSave_Click();
     void saveAs(bool binary);
     void Menu_Print_Click();
@@ -154,6 +156,7 @@ private:
 
     EditorContext& ctx_;
     CaptionCatalog captions_;
+    FileImportCommand fileImport_{ctx_, captions_};
     Grid grid_;
     WaveView view_;
     QtClipboardOwner clipboard_;
