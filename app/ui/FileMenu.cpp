@@ -44,6 +44,10 @@ void FileMenu::Menu_FileOpen_Click() {
         show(ctx_.session.open(path));
 }
 
+void FileMenu::Menu_FileImport_Click() {
+    import_.run(documentsFolder(ctx_.programFolder));
+}
+
 void FileMenu::Menu_FileSave_Click() {
     if (!ctx_.names().untitled())
         show(ctx_.session.save(ctx_.names().WaveFileName));

@@ -14,8 +14,11 @@
 #include "Messages.h"
 #include "PlotCanvas.h"
 #include "PlotPainter.h"
+#include "PrintDialog.h"
+#include "SetupListing.h"
 #include "ToolWindowHost.h"
 #include "ToolWindows.h"
+#include "Units.h"
 #include "VersionDialog.h"
 #include "ViewControls.h"
 #include "WaveDocument.h"
@@ -27,6 +30,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -142,8 +146,8 @@ void MainWindow::buildMenus() {
     item(file, "Menu_FileSaveAs", [this] { fileMenu_->saveAs(true); });
     item(file, "Menu_FileSaveAs2", [this] { fileMenu_->saveAs(false); });
     file->addSeparator();
-    unavailable(file, "Menu_FileImport");
-    unavailable(file, "Menu_Print");
+    item(file, "Menu_FileImport", [this] { fileMenu_->Menu_FileImport_Click(); });
+    item(file, "Menu_Print", &MainWindow::Menu_Print_Click, QKeySequence::Print);
     file->addSeparator();
     item(file, "Menu_Exit", [this] { close(); });
 
@@ -406,7 +410,7 @@ void MainWindow::buildParts() {
     digitalTool_ = std::make_unique<DigitalLineTool>(*Pict_Digital, ctx_.session,
                                                      [this] { return painter_->markerColumns(); });
     editMenu_ = std::make_unique<EditMenu>(ctx_, *Txt_Pattern, clipboard_.get());
-    fileMenu_ = std::make_unique<FileMenu>(ctx_);
+    fileMenu_ = std::make_unique<FileMenu>(ctx_, captions_);
 }
 
 void MainWindow::connectControls() {
@@ -576,6 +580,26 @@ void MainWindow::plotMouse(PlotCanvas& canvas, PlotTool& tool, QMouseEvent* even
     default:
         break;
     }
+}
+
+void MainWindow::Menu_Print_Click() {
+    PrintDialog::Open(ctx_, this, [this] { return printSource(); });
+}
+
+WaveformPrintSource MainWindow::printSource() const {
+    WaveformPrintSource s;
+    s.memory = ctx_.document.current();
+    s.view = viewControls_->view();
+    s.digital = digitalShown();
+    s.gridShown = Menu_Grid->isChecked();
+    s.grid = grid_;
+    s.units = UnitSetting::FromDeviceInfo(ctx_.setting.info());
+    s.fileName = ctx_.names().WaveFileName;
+    const SetupListingSource setting = SetupListingSource::From(ctx_.setting);
+    s.modelName = setting.modelName;
+    s.memorySizeText = setting.memorySizeName;
+    s.printedAt = QDateTime::currentDateTime();
+    return s;
 }
 
 void MainWindow::Menu_Version_Click() {

@@ -26,6 +26,7 @@
 #include "QtClipboardOwner.h"
 #include "ToolMode.h"
 #include "WaveView.h"
+#include "WaveformPrintSource.h"
 
 #include <QMainWindow>
 
@@ -95,6 +96,9 @@ private:
     void selectDisplay(int index);
     PlotTool& plotTool();
     void plotMouse(PlotCanvas& canvas, PlotTool& tool, QMouseEvent* event);
+    void Menu_Print_Click();
+    // What the waveform printout shows: the view as the window shows it.
+    WaveformPrintSource printSource() const;
     void Menu_Version_Click();
     void showHelp();
     void commitDataRequest(QSessionManager& manager);
