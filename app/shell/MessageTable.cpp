@@ -26,6 +26,8 @@ const MessageRow kMessageRows[] = {
     {20, "制御点が設定されていません。", "No Spline point."},
     {21, "左端と右端は同一点です。編集すると反対側の点も変更されます。よろしいですか？",
      "Cannot create two Spline point on same X. Do you want continue?"},
+    {22, "制御点は2000点までです。これ以上追加できません。",
+     "Up to 2000 Spline points. No more point can be added."},
     {30, "指定したフォントサイズが不正です。", "Illegal Font Size."},
     {71, "ファイルの読み込みに失敗しました。", "File Read error."},
     {72, "ファイルの書き込みに失敗しました。", "File Write error."},
