@@ -28,6 +28,7 @@ const MessageRow kMessageRows[] = {
      "Cannot create two Spline point on same X. Do you want continue?"},
     {22, "制御点は2000点までです。これ以上追加できません。",
      "Up to 2000 Spline points. No more point can be added."},
+    {23, "数値を入力してください。", "Enter a number."},
     {30, "指定したフォントサイズが不正です。", "Illegal Font Size."},
     {71, "ファイルの読み込みに失敗しました。", "File Read error."},
     {72, "ファイルの書き込みに失敗しました。", "File Write error."},

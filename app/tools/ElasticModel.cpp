@@ -15,8 +15,12 @@ constexpr double kFullScale = 32767.0;
 
 } // namespace
 
-ElasticModel::ElasticModel(WaveDocument& document) : document_(document) {
-    document_.backup();
+ElasticModel::ElasticModel(WaveDocument& document, const std::function<void()>& backup)
+    : document_(document) {
+    if (backup)
+        backup();
+    else
+        document_.backup();
     backup_ = document_.EditMemory(1 - document_.CurrentMemory());
     work_ = document_.WorkMemory(0);
     openedMarkers_ = document_.markers();

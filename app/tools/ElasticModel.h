@@ -11,6 +11,7 @@
 #include "zwplatform.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace zw {
 
@@ -32,9 +33,10 @@ enum class ElasticYMode { MaxMin = 0, AmpOffs = 1 };
 
 class ElasticModel {
 public:
-    // Backup, document into the work memory, fields from the markers and
-    // the extremes of the marked stretch.
-    explicit ElasticModel(WaveDocument& document);
+    // Backup (the document's own, or `backup` when the caller reports it),
+    // document into the work memory, fields from the markers and the
+    // extremes of the marked stretch.
+    explicit ElasticModel(WaveDocument& document, const std::function<void()>& backup = {});
 
     const ElasticFields& fields() const { return f_; }
     ElasticYMode yMode() const { return mode_; }

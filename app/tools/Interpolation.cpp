@@ -19,10 +19,14 @@ int32_t SplineModeFor(InterpolationKind kind, double markA, double markB, double
     return (markA == 0 && markB >= waveLength) ? 2 : 1;
 }
 
-int32_t Interpolate(WaveDocument& document, const ControlPoints& points, InterpolationKind kind) {
+int32_t Interpolate(WaveDocument& document, const ControlPoints& points, InterpolationKind kind,
+                    const std::function<void()>& backup) {
     if (points.count() <= 0)
         return kNoSplinePoint;
-    document.backup();
+    if (backup)
+        backup();
+    else
+        document.backup();
     const MarkerRecord& m = document.markers();
     const auto total = static_cast<int32_t>(document.WaveLength());
     if (kind == InterpolationKind::Linear) {

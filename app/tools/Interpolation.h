@@ -6,6 +6,7 @@
 #define ZW_TOOLS_INTERPOLATION_H
 
 #include <cstdint>
+#include <functional>
 
 namespace zw {
 
@@ -21,8 +22,10 @@ int32_t SplineModeFor(InterpolationKind kind, double markA, double markB, double
 
 // 0 when done, 20 (no control point) with the document and undo untouched.
 // Otherwise the undo backup is made and the stretch rewritten; a stretch
-// that holds no control point stays as it was.
-int32_t Interpolate(WaveDocument& document, const ControlPoints& points, InterpolationKind kind);
+// that holds no control point stays as it was. `backup` stands for the
+// document's own backup when the caller reports it.
+int32_t Interpolate(WaveDocument& document, const ControlPoints& points, InterpolationKind kind,
+                    const std::function<void()>& backup = {});
 
 } // namespace zw
 

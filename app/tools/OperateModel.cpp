@@ -68,10 +68,13 @@ void OperateModel::computeResult() {
                static_cast<int32_t>(operation_));
 }
 
-void OperateModel::commit() {
+void OperateModel::commit(const std::function<void()>& backup) {
     if (!ready() || length_ <= 0)
         return;
-    document_.backup();
+    if (backup)
+        backup();
+    else
+        document_.backup();
     W_CopyMemory(result_.get(), document_.current(), 0, start_, length_);
 }
 

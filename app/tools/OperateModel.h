@@ -10,6 +10,7 @@
 #include "zwplatform.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace zw {
 
@@ -53,9 +54,10 @@ public:
 
     // Btn_Result: result = stretch (op) operand.
     void computeResult();
-    // Btn_OK: the undo backup, then the result memory (zeros until a result
-    // was computed) over the stretch.
-    void commit();
+    // Btn_OK: the undo backup (the document's own, or `backup` when the
+    // caller reports it), then the result memory (zeros until a result was
+    // computed) over the stretch. Nothing for an empty stretch.
+    void commit(const std::function<void()>& backup = {});
 
 private:
     WaveDocument& document_;
