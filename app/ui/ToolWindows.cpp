@@ -9,10 +9,20 @@
 // Creation window.
 
 // Compress/decompress window.
+#include "ElasticDialog.h"
 
 // Interpolation window.
+#include "InterpolationTool.h"
+#include "PlotCanvas.h"
+#include "SplineDialog.h"
+#include "SplinePoints.h"
 
 // Operations window.
+#include "CalcDialog.h"
+#if __has_include("CreateDialog.h")
+#include "CreateDialog.h"
+#define ZW_HAS_CREATE_OPERAND 1
+#endif
 
 // System setup window.
 
@@ -26,11 +36,42 @@ void RegisterToolWindows(MainWindow& window) {
 
     // Compress/decompress window (ToolMode::Compress, Opt_DlgSel_1,
     // Menu_Compress).
+    host.registerWindow(ToolMode::Compress,
+                        [&ctx](QWidget* parent) { return new ElasticDialog(ctx, parent); });
 
     // Interpolation window (ToolMode::Interpolate, Opt_DlgSel_2, Menu_Spline),
-    // with its plot tool for control points (window.setPlotTool).
+    // with its plot tool for control points (window.setPlotTool). The points
+    // live as long as the main window, so they are there again when the
+    // window opens anew; the plot shows them while the tool is open.
+    auto* points = new SplinePoints(ctx.messages, &window);
+    QObject::connect(points, &SplinePoints::changed, &window, [&window] { window.redraw(); });
+    window.setPlotTool(ToolMode::Interpolate,
+                       std::make_unique<InterpolationTool>(window.plotToolHost(), *points));
+    host.registerWindow(ToolMode::Interpolate, [&ctx, points](QWidget* parent) {
+        return new SplineDialog(ctx, *points, parent);
+    });
+    // The cross shows over the plot from the moment the tool owns it.
+    QObject::connect(&host, &ToolWindowHost::opened, &window, [&window](ToolMode mode) {
+        if (mode == ToolMode::Interpolate)
+            window.plotToolHost().canvas().setCursor(Qt::CrossCursor);
+    });
+    QObject::connect(&host, &ToolWindowHost::closed, &window, [&window](ToolMode mode) {
+        if (mode == ToolMode::Interpolate)
+            window.plotToolHost().canvas().setCursor(Qt::ArrowCursor);
+    });
 
-    // Operations window (ToolMode::Operate, Opt_DlgSel_3, Menu_Compute).
+    // Operations window (ToolMode::Operate, Opt_DlgSel_3, Menu_Compute). The
+    // operand comes from the clipboard or from the Create window in its
+    // operand mode, when the program has that window.
+    OperandCreator createOperand;
+#ifdef ZW_HAS_CREATE_OPERAND
+    createOperand = [&ctx](ZwMemHandle operand, QWidget* parent) {
+        return CreateDialog::RunForOperand(ctx, operand, parent);
+    };
+#endif
+    host.registerWindow(ToolMode::Operate, [&ctx, createOperand](QWidget* parent) {
+        return new CalcDialog(ctx, createOperand, parent);
+    });
 
     // System setup window (ToolMode::SystemSetup, Menu_System).
 }
