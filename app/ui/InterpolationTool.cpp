@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QVector>
 
 #include <algorithm>
 
@@ -129,23 +130,29 @@ bool InterpolationTool::eventFilter(QObject* watched, QEvent* event) {
 void InterpolationTool::paintOverlay(QPainter& painter, QSize size) {
     const WaveView& v = host().view();
     const ControlPoints& list = points_.list();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // One batch for the outlines: 2000 points cost about as much as one.
+    QVector<QRect> marks;
+    marks.reserve(list.count());
+    QRect selected;
     for (int i = 0; i < list.count(); ++i) {
         if (list.x(i) < v.ViewLeft() || list.x(i) > v.ViewRight())
             continue;
         const long x = v.sampleToColumn(list.x(i), size.width());
         const long y = v.codeToRow(list.y(i), size.height());
         const QRect mark(static_cast<int>(x) - kHalfMark, static_cast<int>(y) - kHalfMark,
-                         2 * kHalfMark + 1, 2 * kHalfMark + 1);
-        if (i == list.selected()) {
-            painter.fillRect(mark.adjusted(-1, -1, 1, 1), kSelectedColour);
-        } else {
-            painter.setPen(kPointColour);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(mark.adjusted(0, 0, -1, -1));
-        }
+                         2 * kHalfMark, 2 * kHalfMark);
+        if (i == list.selected())
+            selected = mark.adjusted(-1, -1, 2, 2);
+        else
+            marks.append(mark);
     }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(kPointColour);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRects(marks);
+    if (!selected.isNull())
+        painter.fillRect(selected, kSelectedColour);
     painter.restore();
 }
 

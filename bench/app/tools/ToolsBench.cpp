@@ -5,12 +5,17 @@
 // points over the whole waveform.
 #include "ControlPoints.h"
 #include "CurrentSetting.h"
+#include "EditSession.h"
 #include "ElasticModel.h"
 #include "Interpolation.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
+#include "QtFileDialogService.h"
 #include "QtMessageService.h"
+#include "SplinePoints.h"
+#include "ToolMode.h"
+#include "ToolWindowHost.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
 #include "modspec32.h"
@@ -76,9 +81,10 @@ public:
         if (!selectFullMemory(setting_) || !document_.allocate())
             return;
         document_.setWaveLength(setting_.waveLength());
+        session_ = std::make_unique<zw::EditSession>(document_, setting_, registry_);
         context_ = std::make_unique<zw::EditorContext>(
             zw::EditorContext{zw::Language::English, catalog_, messages_, registry_, document_,
-                              setting_, dir_.path(), nullptr});
+                              setting_, *session_, fileDialogs_, dir_.path(), nullptr});
         window_ = std::make_unique<zw::MainWindow>(*context_);
         window_->load(QString());
         fillNoisySine(document_.current());
@@ -90,7 +96,9 @@ public:
     }
     bool ready() const { return ready_; }
     zw::WaveDocument& document() { return document_; }
-    void redraw() { window_->Draw_Wave(); }
+    zw::EditSession& session() { return *session_; }
+    zw::MainWindow& window() { return *window_; }
+    void redraw() { window_->redraw(); }
 
 private:
     QTemporaryDir dir_;
@@ -100,6 +108,8 @@ private:
     zw::Messages messages_;
     zw::CurrentSetting setting_;
     zw::WaveDocument document_;
+    zw::QtFileDialogService fileDialogs_;
+    std::unique_ptr<zw::EditSession> session_;
     std::unique_ptr<zw::EditorContext> context_;
     std::unique_ptr<zw::MainWindow> window_;
     bool ready_ = false;
@@ -111,7 +121,7 @@ void BM_ElasticRecomputeWithRedraw(benchmark::State& state) {
         state.SkipWithError("no 1920-column plot of a 65536-sample document");
         return;
     }
-    editor.document().setMarkersOfBoth({10000, 50000});
+    editor.session().setMarkers({10000, 50000});
     zw::ElasticModel model(editor.document());
     bool longer = false;
     for (auto _ : state) {
@@ -130,16 +140,24 @@ void BM_ContSpline2000PointsWithRedraw(benchmark::State& state) {
         state.SkipWithError("no 1920-column plot of a 65536-sample document");
         return;
     }
-    zw::ControlPoints points;
+    // The Interpolate window open, so the redraw draws the 2000 points over
+    // the trace as the user sees them.
+    editor.session().setMarkers({0, kSamples});
+    auto* shared = editor.window().findChild<zw::SplinePoints*>();
+    if (shared == nullptr || editor.window().tools().open(zw::ToolMode::Interpolate) == nullptr) {
+        state.SkipWithError("no Interpolate window");
+        return;
+    }
+    zw::ControlPoints& points = shared->list();
     for (int i = 0; i < zw::ControlPoints::kCapacity; ++i) {
         const double x = i * (kSamples / 2000.0);
         points.setPoint(x, 25000 * std::sin(2 * M_PI * 7 * x / kSamples), kSamples, {});
     }
-    editor.document().setMarkersOfBoth({0, kSamples});
     for (auto _ : state) {
         zw::Interpolate(editor.document(), points, zw::InterpolationKind::ContSpline);
         editor.redraw();
     }
+    editor.window().tools().openWindow()->reject();
 }
 BENCHMARK(BM_ContSpline2000PointsWithRedraw)->Unit(benchmark::kMillisecond);
 
