@@ -12,6 +12,7 @@
 #include "QtFileDialogService.h"
 #include "QtMessageService.h"
 #include "SystemStartup.h"
+#include "TextCodec.h"
 #include "UsbTmcTable.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
@@ -81,6 +82,21 @@ zw::StoredSetting storedSetting(zw::clsRegistry& registry) {
     return s;
 }
 
+// The box of a start refused because another process keeps the settings
+// file locked: running on would change shared state unprotected.
+QString settingsLockedText(const zw::MessageCatalog& catalog, const zw::clsRegistry& registry) {
+    const bool english = catalog.EnglishMode();
+    QString text = english
+                       ? QStringLiteral("The settings file is locked by another ZW4410 that "
+                                        "does not respond. Close it, then start again.")
+                       : QStringLiteral("設定ファイルが応答しない別のZW4410にロックされています。"
+                                        "そのZW4410を終了してから起動し直してください。");
+    text += u'\r' + registry.settingsFile();
+    if (!registry.SettingsLockHolder().isEmpty())
+        text += u'\r' + registry.SettingsLockHolder();
+    return text + u'\r' + catalog.MessageText(0);
+}
+
 void storeSetting(zw::clsRegistry& registry, const zw::StoredSetting& s) {
     const zw::clsRegistry::Batch batch(registry);
     registry.SetSetting("Sysinfo", "sys_no", QString::number(s.sysNo));
@@ -99,7 +115,12 @@ int main(int argc, char* argv[]) {
     // ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    const CommandLine command = parse(app.arguments().mid(1));
+    // The arguments as the system gave them (QApplication has taken its own
+    // out): a file name keeps its bytes even when they are not UTF-8.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << zw::FileNameFromNative(argv[i]);
+    const CommandLine command = parse(arguments);
     QTextStream out(stdout);
     if (!command.error.isEmpty()) {
         QTextStream(stderr) << "ZW4410: " << command.error << "\n";
@@ -120,6 +141,10 @@ int main(int argc, char* argv[]) {
     const zw::MessageCatalog catalog(language);
     zw::QtMessageService service;
     zw::Messages messages(catalog, service);
+    if (registry.SettingsLocked()) {
+        messages.ShowErrorText(settingsLockedText(catalog, registry));
+        return 1;
+    }
 
     zw::CurrentSetting setting;
     zw::WaveDocument document;
