@@ -6,6 +6,8 @@
 #include "MainWindow.h"
 #include "ToolWindowHost.h"
 
+#include <concepts>
+
 // Creation window.
 
 // Compress/decompress window.
@@ -21,8 +23,34 @@
 #include "CalcDialog.h"
 #if __has_include("CreateDialog.h")
 #include "CreateDialog.h"
-#define ZW_HAS_CREATE_OPERAND 1
 #endif
+
+namespace zw {
+namespace {
+
+// The Create window in its operand mode, when the program's Create window
+// offers it (CreateDialog::RunForOperand); otherwise none, and the Operate
+// window's Created Waveform button stays disabled.
+template <typename Window> OperandCreator OperandFromCreateWindow(EditorContext& ctx) {
+    if constexpr (requires(EditorContext & c, ZwMemHandle h, QWidget * p) {
+                      { Window::RunForOperand(c, h, p) } -> std::convertible_to<bool>;
+                  }) {
+        return [&ctx](ZwMemHandle operand, QWidget* parent) {
+            return Window::RunForOperand(ctx, operand, parent);
+        };
+    } else {
+        return {};
+    }
+}
+
+#if __has_include("CreateDialog.h")
+using OperandWindow = CreateDialog;
+#else
+struct OperandWindow {};
+#endif
+
+} // namespace
+} // namespace zw
 
 // System setup window.
 
@@ -63,12 +91,7 @@ void RegisterToolWindows(MainWindow& window) {
     // Operations window (ToolMode::Operate, Opt_DlgSel_3, Menu_Compute). The
     // operand comes from the clipboard or from the Create window in its
     // operand mode, when the program has that window.
-    OperandCreator createOperand;
-#ifdef ZW_HAS_CREATE_OPERAND
-    createOperand = [&ctx](ZwMemHandle operand, QWidget* parent) {
-        return CreateDialog::RunForOperand(ctx, operand, parent);
-    };
-#endif
+    const OperandCreator createOperand = OperandFromCreateWindow<OperandWindow>(ctx);
     host.registerWindow(ToolMode::Operate, [&ctx, createOperand](QWidget* parent) {
         return new CalcDialog(ctx, createOperand, parent);
     });

@@ -28,6 +28,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -285,6 +286,7 @@ TEST_F(ToolDialogs, CompressOkKeepsTheResultAndUndoReturns) {
 // Interpolate
 
 TEST_F(ToolDialogs, ClicksOnThePlotAddMoveAndRemovePoints) {
+    setMarkers(0, length() * 0.9);
     QDialog* tool = openTool(ToolMode::Interpolate);
     ASSERT_NE(tool, nullptr);
     EXPECT_EQ(plot()->cursor().shape(), Qt::CrossCursor);
@@ -321,10 +323,21 @@ TEST_F(ToolDialogs, ClicksOnThePlotAddMoveAndRemovePoints) {
                       Qt::RightButton);
     EXPECT_TRUE(grid->model()->index(1, 0).data().toString().isEmpty());
     EXPECT_NEAR(cell(grid, 0, 0), length() * 0.75, length() / plot()->width() + 1);
+    // Delete over the plot removes the point nearest to the mouse.
+    zwtest::sendMouse(plot(), QEvent::MouseMove, second);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(plot(), &del);
+    EXPECT_TRUE(grid->model()->index(0, 0).data().toString().isEmpty());
+
+    // Markers still drag in this mode: marker B from the end to the middle.
+    const QPoint markerB(window->view().sampleToColumn(doc.markers().MarkB, plot()->width()), 100);
+    zwtest::dragMouse(plot(), markerB, pixelOf(length() / 2.0, 0));
+    EXPECT_NEAR(doc.markers().MarkB, length() / 2.0, length() / plot()->width() + 1);
+    EXPECT_TRUE(grid->model()->index(0, 0).data().toString().isEmpty()); // no point added
     tool->reject();
     closed();
-    // Without the tool the plot edits markers again.
     EXPECT_EQ(session->toolMode(), ToolMode::None);
+    EXPECT_EQ(plot()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(ToolDialogs, TypedPointsAndTheInterpolations) {
