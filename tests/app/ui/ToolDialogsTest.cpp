@@ -4,6 +4,7 @@
 // samples and markers), Interpolate (points typed, clicked, dragged and
 // removed on the main plot, the interpolations, point-list files), and each
 // window's captions in both languages.
+#include "CalcDialog.h"
 #include "CaptionCoverage.h"
 #include "ControlPoints.h"
 #include "CurrentSetting.h"
@@ -232,6 +233,37 @@ TEST_F(ToolDialogs, OperateCancelAndAClipboardWithoutNumbersChangeNothing) {
     closed();
     EXPECT_EQ(all(), before);
     EXPECT_FALSE(find<QAction>("Menu_Undo")->isEnabled());
+}
+
+TEST_F(ToolDialogs, OperateTakesTheOperandTheCreateWindowWrites) {
+    fill([](int) { return int16_t{100}; });
+    setMarkers(0, 50);
+    int asked = 0;
+    // Stands for the Create window in its operand mode: it fills the whole
+    // operand it is given.
+    auto creator = [&asked](ZwMemHandle operand, QWidget*) {
+        ++asked;
+        zw::LockedBlock<int16_t> block(operand);
+        for (size_t i = 0; i < block.size(); ++i)
+            block[i] = 7;
+        return true;
+    };
+    auto* calc = new zw::CalcDialog(*context, creator, window.get());
+    auto* create = find<QPushButton>(*calc, "Btn_Create");
+    ASSERT_TRUE(create->isEnabled());
+    create->click();
+    EXPECT_EQ(asked, 1);
+    click(*calc, "Btn_Result");
+    click(*calc, "Btn_OK");
+    EXPECT_EQ(codes(doc.current(), 0, 51), [] {
+        std::vector<int16_t> v(51, 107);
+        v[50] = 100;
+        return v;
+    }());
+    delete calc;
+    // Without the Create window's operand mode the button waits.
+    zw::CalcDialog bare(*context, {}, window.get());
+    EXPECT_FALSE(find<QPushButton>(bare, "Btn_Create")->isEnabled());
 }
 
 // ---------------------------------------------------------------------------
