@@ -65,6 +65,9 @@ void InterpolationTool::removeNearest(const QPointF& position) {
 
 void InterpolationTool::mouseMove(const PlotPointer& pointer) {
     lastPosition_ = pointer.position;
+    // A release the plot never saw (a question box took it) ends the drag.
+    if (draggedPoint_ >= 0 && !(pointer.buttons & Qt::LeftButton))
+        draggedPoint_ = -1;
     if (draggedPoint_ < 0) {
         MarkerTool::mouseMove(pointer);
         return;

@@ -372,6 +372,30 @@ TEST_F(ToolDialogs, ClicksOnThePlotAddMoveAndRemovePoints) {
     EXPECT_EQ(plot()->cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST_F(ToolDialogs, AClickAtTheOtherEndAsksAndAMissedReleaseEndsTheDrag) {
+    setMarkers(length() * 0.3, length() * 0.6);
+    QDialog* tool = openTool(ToolMode::Interpolate);
+    ASSERT_NE(tool, nullptr);
+    auto* grid = find<QTableView>(*tool, "flxSpread");
+    const QPoint start = pixelOf(0, 5000);
+    zwtest::sendMouse(plot(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    zwtest::sendMouse(plot(), QEvent::MouseButtonRelease, start, Qt::NoButton, Qt::LeftButton);
+    ASSERT_EQ(cell(grid, 0, 0), 0);
+    // The end of the waveform is the same sample: the question, then both.
+    boxes.answerNext(zw::MessageAnswer::Yes);
+    const QPoint end = pixelOf(length(), -5000);
+    zwtest::sendMouse(plot(), QEvent::MouseButtonPress, end, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(boxShown(21));
+    ASSERT_EQ(cell(grid, 1, 0), length());
+    EXPECT_EQ(cell(grid, 0, 1), cell(grid, 1, 1));
+    // The box took the release: moving without a button drags nothing.
+    zwtest::sendMouse(plot(), QEvent::MouseMove, pixelOf(length() / 2.0, 0));
+    EXPECT_EQ(cell(grid, 1, 0), length());
+    EXPECT_TRUE(grid->model()->index(2, 0).data().toString().isEmpty());
+    tool->reject();
+    closed();
+}
+
 TEST_F(ToolDialogs, TypedPointsAndTheInterpolations) {
     fill([](int) { return int16_t{0}; });
     setMarkers(0, 1000);
