@@ -53,6 +53,7 @@ struct OperandWindow {};
 } // namespace zw
 
 // System setup window.
+#include "SystemDialog.h"
 
 namespace zw {
 
@@ -97,6 +98,8 @@ void RegisterToolWindows(MainWindow& window) {
     });
 
     // System setup window (ToolMode::SystemSetup, Menu_System).
+    host.registerWindow(ToolMode::SystemSetup,
+                        [&ctx](QWidget* parent) { return new SystemDialog(ctx, parent); });
 }
 
 } // namespace zw
