@@ -153,18 +153,20 @@ void SplineDialog::flxSpread_Click(int row) {
 void SplineDialog::Btn_Add_Click() {
     if (Text[0]->text().trimmed().isEmpty() || Text[1]->text().trimmed().isEmpty())
         return;
-    const Units u = units();
-    for (QLineEdit* box : Text) {
-        if (!NumberFormat::ReadEngineering(box->text())) {
+    std::array<double, 2> typed{};
+    for (int i = 0; i < 2; ++i) {
+        const std::optional<double> value = NumberFormat::ReadEngineering(Text[i]->text());
+        if (!value) {
             ctx_.messages.ShowErrorCode(kNotANumber);
-            box->setFocus();
-            box->selectAll();
+            Text[i]->setFocus();
+            Text[i]->selectAll();
             return;
         }
+        typed[i] = *value;
     }
-    const double x =
-        u.XUnitToPosition(u.LimitX(*NumberFormat::ReadEngineering(Text[0]->text())).value);
-    const double y = u.YUnitToCode(u.LimitY(*NumberFormat::ReadEngineering(Text[1]->text())).value);
+    const Units u = units();
+    const double x = u.XUnitToPosition(u.LimitX(typed[0]).value);
+    const double y = u.YUnitToCode(u.LimitY(typed[1]).value);
     points_.setPoint(x, y, static_cast<double>(ctx_.document.WaveLength()));
     // The first empty row below the points waits for the next one.
     const int next = std::min(points_.list().count(), ControlPoints::kCapacity - 1);
