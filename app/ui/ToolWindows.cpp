@@ -6,9 +6,8 @@
 #include "MainWindow.h"
 #include "ToolWindowHost.h"
 
-#include <concepts>
-
 // Creation window.
+#include "CreateDialog.h"
 
 // Compress/decompress window.
 #include "ElasticDialog.h"
@@ -21,36 +20,7 @@
 
 // Operations window.
 #include "CalcDialog.h"
-#if __has_include("CreateDialog.h")
 #include "CreateDialog.h"
-#endif
-
-namespace zw {
-namespace {
-
-// The Create window in its operand mode, when the program's Create window
-// offers it (CreateDialog::RunForOperand); otherwise none, and the Operate
-// window's Created Waveform button stays disabled.
-template <typename Window> OperandCreator OperandFromCreateWindow(EditorContext& ctx) {
-    if constexpr (requires(EditorContext & c, ZwMemHandle h, QWidget * p) {
-                      { Window::RunForOperand(c, h, p) } -> std::convertible_to<bool>;
-                  }) {
-        return [&ctx](ZwMemHandle operand, QWidget* parent) {
-            return Window::RunForOperand(ctx, operand, parent);
-        };
-    } else {
-        return {};
-    }
-}
-
-#if __has_include("CreateDialog.h")
-using OperandWindow = CreateDialog;
-#else
-struct OperandWindow {};
-#endif
-
-} // namespace
-} // namespace zw
 
 // System setup window.
 #include "SystemDialog.h"
@@ -62,6 +32,8 @@ void RegisterToolWindows(MainWindow& window) {
     [[maybe_unused]] ToolWindowHost& host = window.tools();
 
     // Creation window (ToolMode::Create, Opt_DlgSel_0, Menu_Create).
+    host.registerWindow(ToolMode::Create,
+                        [&ctx](QWidget* parent) { return new CreateDialog(ctx, parent); });
 
     // Compress/decompress window (ToolMode::Compress, Opt_DlgSel_1,
     // Menu_Compress).
@@ -91,8 +63,10 @@ void RegisterToolWindows(MainWindow& window) {
 
     // Operations window (ToolMode::Operate, Opt_DlgSel_3, Menu_Compute). The
     // operand comes from the clipboard or from the Create window in its
-    // operand mode, when the program has that window.
-    const OperandCreator createOperand = OperandFromCreateWindow<OperandWindow>(ctx);
+    // operand mode.
+    const OperandCreator createOperand = [&ctx](ZwMemHandle operand, QWidget* parent) {
+        return CreateDialog::RunForOperand(ctx, operand, parent);
+    };
     host.registerWindow(ToolMode::Operate, [&ctx, createOperand](QWidget* parent) {
         return new CalcDialog(ctx, createOperand, parent);
     });

@@ -414,8 +414,11 @@ TEST_F(MainWindowTest, ToolWindowsOpenThroughTheHostOneAtATime) {
     QPushButton* spline = find<QPushButton>("Opt_DlgSel_2");
     EXPECT_TRUE(compress->isEnabled());
     EXPECT_TRUE(action("Menu_Compress")->isEnabled());
-    EXPECT_EQ(find<QPushButton>("Opt_DlgSel_0")->isEnabled(),
-              window->tools().isRegistered(zw::ToolMode::Create));
+    for (zw::ToolMode other : {zw::ToolMode::Create, zw::ToolMode::Operate})
+        EXPECT_EQ(zwtest::findControl<QPushButton>(
+                      *window, zw::ControlName(u"Opt_DlgSel", static_cast<int>(other)))
+                      ->isEnabled(),
+                  window->tools().isRegistered(other));
 
     setMarkers(100, 200);
     compress->click();

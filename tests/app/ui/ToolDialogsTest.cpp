@@ -235,6 +235,44 @@ TEST_F(ToolDialogs, OperateCancelAndAClipboardWithoutNumbersChangeNothing) {
     EXPECT_FALSE(find<QAction>("Menu_Undo")->isEnabled());
 }
 
+TEST_F(ToolDialogs, CreatedWaveformRunsTheCreateWindowForTheOperand) {
+    fill([](int) { return int16_t{100}; });
+    setMarkers(0, 10);
+    QDialog* tool = openTool(ToolMode::Operate);
+    ASSERT_NE(tool, nullptr);
+    QApplication::clipboard()->setText("5 5 5 5 5 5 5 5 5 5");
+    click(*tool, "Btn_Cut");
+    // Cancel in the Create window keeps the operand.
+    QString title;
+    zwtest::whenModalOpens([&title](QWidget& modal) {
+        title = modal.objectName();
+        zwtest::findControl<QPushButton>(modal, "Btn_Cancel")->click();
+    });
+    click(*tool, "Btn_Create");
+    EXPECT_EQ(title, "CreateDialog");
+    EXPECT_EQ(session->toolMode(), ToolMode::Operate);
+    click(*tool, "Btn_Result");
+    click(*tool, "Btn_OK");
+    closed();
+    EXPECT_EQ(codes(doc.current(), 0, 11),
+              (std::vector<int16_t>{105, 105, 105, 105, 105, 105, 105, 105, 105, 105, 100}));
+    find<QAction>("Menu_Undo")->trigger();
+
+    // Page OK writes the page into the operand, cleared first: the 5s of the
+    // clipboard are gone.
+    tool = openTool(ToolMode::Operate);
+    ASSERT_NE(tool, nullptr);
+    click(*tool, "Btn_Cut");
+    zwtest::whenModalOpens(
+        [](QWidget& modal) { zwtest::findControl<QPushButton>(modal, "Btn_OK")->click(); });
+    click(*tool, "Btn_Create");
+    click(*tool, "Btn_Result");
+    click(*tool, "Btn_OK");
+    closed();
+    const auto written = codes(doc.current(), 0, 10);
+    EXPECT_EQ(std::count(written.begin(), written.end(), int16_t{105}), 0);
+}
+
 TEST_F(ToolDialogs, OperateTakesTheOperandTheCreateWindowWrites) {
     fill([](int) { return int16_t{100}; });
     setMarkers(0, 50);
