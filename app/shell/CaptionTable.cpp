@@ -249,6 +249,17 @@ const CaptionRow kPrintDialog[] = {
     {"Label_MM", "mm", "mm"},
     {"Btn_Prt_0", "ﾌﾟﾘﾝﾀの設定(&P)...", "&Printer Setup..."},
     {"Btn_Prt_1", "ﾌｫﾝﾄの指定(&F)...", "Select &Font..."},
+    {"Btn_Preview", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "Print Pre&view..."},
+    {"Label_Printer:Portrait", "縦", "portrait"},
+    {"Label_Printer:Landscape", "横", "landscape"},
+    {"Label_Font:Bold", "太字", "bold"},
+    {"Label_Font:Italic", "斜体", "italic"},
+    {"Label_Font:Underline", "下線", "underline"},
+    {"Msg:NoRoom", "余白が大きすぎて、用紙に印刷できる部分がありません。",
+     "The margins leave no room to print on this paper."},
+    {"Msg:PrinterFailed",
+     "印刷できませんでした。プリンタ: ", "The printer could not print. Printer: "},
+    {"Msg:FileFailed", "PDFファイルに書き込めませんでした: ", "Cannot write the PDF file: "},
 };
 
 // The labels of the printed listings (not controls).
@@ -269,7 +280,7 @@ const CaptionRow kPrintListing[] = {
     {"Range", "電圧ﾚﾝｼﾞ", "Range"},
     {"Amplitude", "振幅", "Amplitude"},
     {"DcOffset", "ｵﾌｾｯﾄ", "DC Offset"},
-    {"OffsetSwitch", "ｵﾌｾｯﾄON/OFF", "Output ON/OFF"},
+    {"OffsetSwitch", "ｵﾌｾｯﾄON/OFF", "DC Offset ON/OFF"},
     {"UnitSetup", "<単位設定>", "<Unit Setup>"},
     {"XAxisUnit", "[X軸単位]", "[X-Axis Unit]"},
     {"XUnit", "単位", "X-Axis Unit"},

@@ -23,6 +23,7 @@
 #include "QtClipboardOwner.h"
 #include "ToolMode.h"
 #include "WaveView.h"
+#include "WaveformPrintSource.h"
 
 #include <QMainWindow>
 
@@ -138,6 +139,9 @@ private:
     void Menu_FileOpen_Click();
     void Menu_FileSave_Click();
     void saveAs(bool binary);
+    void Menu_Print_Click();
+    // What the waveform printout shows: the view as the window shows it.
+    WaveformPrintSource printSource() const;
     void Menu_Version_Click();
     void showHelp();
 
