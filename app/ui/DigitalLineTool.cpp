@@ -34,8 +34,8 @@ void DigitalLineTool::mouseRelease(const PlotPointer& pointer) {
         return;
     if (*to == from)
         session_.toggleLine(from);
-    else
-        session_.copyLine(from, *to);
+    else if (session_.toolMode() == ToolMode::None)
+        session_.copyLine(from, *to); // an edit: not under a tool window
 }
 
 } // namespace zw

@@ -1,6 +1,7 @@
 // The mouse on the digital view: a click within the marked stretch selects
 // the line under it (or deselects it), dragging a line onto another copies
-// it there over the marked stretch (with the undo backup).
+// it there over the marked stretch (with the undo backup), unless a tool
+// window owns the document.
 #ifndef ZW_UI_DIGITALLINETOOL_H
 #define ZW_UI_DIGITALLINETOOL_H
 
