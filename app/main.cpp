@@ -3,11 +3,14 @@
 // with its message when the model files, the memories or "USBTMC.ID" fail),
 // then shows the main window and runs it until it is closed.
 #include "CurrentSetting.h"
+#include "InstallLayout.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "QtMessageService.h"
+#include "QtTranslations.h"
+#include "StartupChoices.h"
 #include "SystemStartup.h"
 #include "UsbTmcTable.h"
 #include "WaveDocument.h"
@@ -15,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 
@@ -26,6 +30,7 @@ namespace {
 struct CommandLine {
     bool help = false;
     bool version = false;
+    bool paths = false;
     bool exitWhenShown = false;
     std::optional<zw::Language> language;
     QString waveFile;
@@ -40,6 +45,8 @@ CommandLine parse(const QStringList& arguments) {
             c.help = true;
         else if (a == "--version")
             c.version = true;
+        else if (a == "--paths")
+            c.paths = true;
         else if (a == "--exit-when-shown")
             c.exitWhenShown = true;
         else if (a.startsWith("--lang=")) {
@@ -58,13 +65,18 @@ void printUsage(QTextStream& out) {
     out << "Usage: ZW4410 [--lang=en|ja] [wave file]\n"
            "Arbitrary waveform editor.\n\n"
            "  wave file     a .wdb or .txt wave file to open at start\n"
-           "  --lang=en|ja  English or Japanese for this run (otherwise English\n"
-           "                when the file 8832_Eng.Env is in the start-up folder)\n"
+           "  --lang=en|ja  English or Japanese for this run\n"
+           "  --paths       show where the model files, help pages and plug-ins\n"
+           "                are found, and the language, then exit\n"
            "  --version     show the version and exit\n"
            "  --help        show this help and exit\n"
            "  --exit-when-shown  start, show the main window and end at once\n"
            "                (for timing the start-up)\n"
-           "The model files (*.SYS) and USBTMC.ID are read from the start-up folder.\n";
+           "The model files (*.SYS) and USBTMC.ID are read from the first of: the\n"
+           "start-up folder, ~/.local/share/ZW4410/models, the installed\n"
+           "share/zw4410/models that holds *.SYS files. Without --lang the language\n"
+           "is English when 8832_Eng.Env is in that folder, else Japanese when the\n"
+           "models came from the start-up folder, else the desktop's language.\n";
 }
 
 zw::StoredSetting storedSetting(zw::clsRegistry& registry) {
@@ -86,17 +98,38 @@ void storeSetting(zw::clsRegistry& registry, const zw::StoredSetting& s) {
     registry.SetSerialNum(s.serialNumber);
 }
 
-} // namespace
+// Where this run reads its model files, and the language it speaks.
+struct StartupSources {
+    zw::InstallLayout layout;
+    zw::ModelSource models;
+    zw::Language language = zw::Language::Japanese;
+};
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("ZW4410");
-    QApplication::setApplicationVersion(ZW_VERSION_TEXT);
-    // A save beyond a file size limit then fails with an error instead of
-    // ending the program.
-    std::signal(SIGXFSZ, SIG_IGN);
+StartupSources startupSources(const CommandLine& command) {
+    StartupSources s;
+    s.layout = zw::LocateInstallLayout(QCoreApplication::applicationDirPath());
+    s.models =
+        zw::ChooseModelSource({QDir::currentPath(), zw::UserModelFolder(), s.layout.modelFolder});
+    const bool marker = zw::LanguageFromMarker(s.models.folder) == zw::Language::English;
+    s.language =
+        zw::ChooseLanguage(command.language, s.models.origin, marker, QLocale::system().name());
+    return s;
+}
 
-    const CommandLine command = parse(app.arguments().mid(1));
+void printPaths(QTextStream& out, const StartupSources& s) {
+    out << "models:  " << s.models.folder << "\n"
+        << "help:    " << s.layout.helpFolder << "\n"
+        << "plug-ins: " << s.layout.pluginFolder << "\n"
+        << "language: " << (s.language == zw::Language::English ? "en" : "ja") << "\n";
+}
+
+// Answers --help, --version and --paths without a display; nothing for a
+// command line that starts the editor.
+std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = parse(arguments);
     QTextStream out(stdout);
     if (!command.error.isEmpty()) {
         QTextStream(stderr) << "ZW4410: " << command.error << "\n";
@@ -110,10 +143,31 @@ int main(int argc, char* argv[]) {
         out << "ZW4410 " << ZW_VERSION_TEXT << "\n";
         return 0;
     }
+    if (command.paths) {
+        const QCoreApplication core(argc, argv);
+        printPaths(out, startupSources(command));
+        return 0;
+    }
+    return std::nullopt;
+}
 
-    const QString startDirectory = QDir::currentPath();
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (const auto answered = answerWithoutWindow(argc, argv))
+        return *answered;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("ZW4410");
+    QApplication::setApplicationVersion(ZW_VERSION_TEXT);
+    // A save beyond a file size limit then fails with an error instead of
+    // ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    const CommandLine command = parse(app.arguments().mid(1));
+    const StartupSources sources = startupSources(command);
     zw::clsRegistry registry;
-    const zw::Language language = command.language.value_or(zw::LanguageFromMarker(startDirectory));
+    const zw::Language language = sources.language;
+    zw::InstallQtTranslations(language);
     const zw::MessageCatalog catalog(language);
     zw::QtMessageService service;
     zw::Messages messages(catalog, service);
@@ -121,8 +175,8 @@ int main(int argc, char* argv[]) {
     zw::CurrentSetting setting;
     zw::WaveDocument document;
     zw::UsbTmcTable usbTable;
-    if (const auto failure = zw::InitialiseSystem(catalog, startDirectory, storedSetting(registry),
-                                                  setting, document, usbTable)) {
+    if (const auto failure = zw::InitialiseSystem(
+            catalog, sources.models.folder, storedSetting(registry), setting, document, usbTable)) {
         messages.show(failure->box);
         return 1;
     }
