@@ -2,9 +2,11 @@
 // seen from the program's folder.
 #include "StartupChoices.h"
 #include "InstallLayout.h"
+#include "QtTranslations.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -115,6 +117,21 @@ TEST(InstallLayoutTest, BuildTreeKeepsPlugInsBesideTheProgram) {
     EXPECT_EQ(l.privateFolder, build.path() + "/bin");
     EXPECT_EQ(l.pluginFolder, build.path() + "/bin/PlugIn");
     EXPECT_EQ(l.helpFolder, build.path() + "/share/zw4410/help");
+}
+
+TEST(QtTranslationsTest, OnlyJapaneseGetsQtsOwnTranslation) {
+    int argc = 1;
+    char name[] = "startup_choices_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    EXPECT_FALSE(InstallQtTranslations(Language::English));
+    EXPECT_EQ(yes(), "&Yes");
+    EXPECT_FALSE(InstallQtTranslations(Language::Japanese, "/nonexistent"));
+    EXPECT_EQ(yes(), "&Yes");
+    ASSERT_TRUE(InstallQtTranslations(Language::Japanese))
+        << "qtbase_ja.qm (package qt6-translations-l10n) is missing";
+    EXPECT_EQ(yes(), QString::fromUtf8("はい(&Y)"));
 }
 
 } // namespace

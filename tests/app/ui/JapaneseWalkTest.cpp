@@ -1,0 +1,252 @@
+// Every window of the program, opened in Japanese offscreen: no visible
+// English word other than proper names, units and the few fixed texts the
+// program shows the same in both languages. Qt's own buttons and dialogs
+// (message boxes, file, font, colour, input and printer dialogs) are checked
+// too, with Qt's Japanese translation installed as the program does.
+//
+// To add a window, add a factory to windowFactories() (a window shown
+// without blocking) or to modalFactories() (a window that runs its own
+// event loop). Set ZW_WALK_SHOTS to a folder to keep a picture of each.
+#include "CaptionCatalog.h"
+#include "CurrentSetting.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
+#include "MessageCatalog.h"
+#include "Messages.h"
+#include "ModelsFixture.h"
+#include "QtMessageService.h"
+#include "QtTranslations.h"
+#include "ScriptedMessageService.h"
+#include "VersionDialog.h"
+#include "VisibleText.h"
+#include "WaveDocument.h"
+#include "clsRegistry.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "japanese_walk_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
+}
+
+// Proper names, units and abbreviations that stay as they are in Japanese.
+const QSet<QString> kAllowedWords = {
+    "ZW",  "Word", "sec", "Hz",   "mm",   "dX",  "OK",   "ON",   "OFF", "GPIB", "USB", "TMC",
+    "ID",  "NI",   "KI",  "LAN",  "DC",   "SN",  "Ver",  "HTML", "PDF", "RGB",  "Jan", "Feb",
+    "Mar", "Apr",  "May", "June", "July", "Aug", "Sept", "Oct",  "Nov", "Dec",
+};
+// Fixed texts of the program that read the same in both languages: the
+// titles of the message boxes, the document name before a file is named,
+// the output choice "NO CHANGE" and the transfer window's phases.
+const QStringList kAllowedPhrases = {
+    "Error Message", "Warning Message", "Caution Message", "Untitled",
+    "NO CHANGE",     "Data convert",    "Send data",
+};
+
+// Controls of Qt's printer dialogs that list what the system names: printers
+// and their drivers (from the print system), paper sizes by their standards'
+// names, typographic units.
+const QSet<QString> kListsOfTheSystem = {"printers", "type", "pageSizeCombo", "unitCombo"};
+
+struct WalkContext {
+    QTemporaryDir dir;
+    std::unique_ptr<zw::clsRegistry> registry;
+    zw::MessageCatalog catalog{zw::Language::Japanese};
+    zw::CaptionCatalog captions{zw::Language::Japanese};
+    zwtest::ScriptedMessageService boxes;
+    zw::Messages messages{catalog, boxes};
+    zw::CurrentSetting setting;
+    zw::WaveDocument document;
+    std::unique_ptr<zw::EditorContext> editor;
+    std::unique_ptr<zw::MainWindow> mainWindow;
+
+    zw::MainWindow& main() {
+        if (!mainWindow) {
+            registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
+            setting.loadModelLists();
+            EXPECT_TRUE(setting.restore({}));
+            EXPECT_TRUE(document.allocate());
+            document.setWaveLength(setting.waveLength());
+            editor.reset(new zw::EditorContext{zw::Language::Japanese, catalog, messages, *registry,
+                                               document, setting, dir.path(), nullptr});
+            mainWindow = std::make_unique<zw::MainWindow>(*editor);
+            mainWindow->load(QString());
+            mainWindow->resize(1000, 700);
+            mainWindow->show();
+        }
+        return *mainWindow;
+    }
+};
+
+// A window that is shown and stays open while it is read.
+struct WindowFactory {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(WalkContext&)> make;
+};
+
+// A window that runs its own event loop: `open` blocks until it is closed.
+struct ModalFactory {
+    const char* name;
+    std::function<void(WalkContext&)> open;
+};
+
+std::vector<WindowFactory> windowFactories() {
+    return {
+        {"MainWindow",
+         [](WalkContext& c) {
+             // Owned by the context, which other windows use as their parent.
+             c.main();
+             return std::unique_ptr<QWidget>();
+         }},
+        {"VersionDialog",
+         [](WalkContext& c) { return std::make_unique<zw::VersionDialog>(c.captions, &c.main()); }},
+        {"QFileDialog",
+         [](WalkContext&) {
+             auto d = std::make_unique<QFileDialog>();
+             d->setOption(QFileDialog::DontUseNativeDialog);
+             d->setDirectory(QDir::tempPath());
+             return std::unique_ptr<QWidget>(std::move(d));
+         }},
+        {"QFontDialog",
+         [](WalkContext&) {
+             auto d = std::make_unique<QFontDialog>();
+             d->setOption(QFontDialog::DontUseNativeDialog);
+             return std::unique_ptr<QWidget>(std::move(d));
+         }},
+        {"QColorDialog",
+         [](WalkContext&) {
+             auto d = std::make_unique<QColorDialog>();
+             d->setOption(QColorDialog::DontUseNativeDialog);
+             return std::unique_ptr<QWidget>(std::move(d));
+         }},
+        {"QInputDialog",
+         [](WalkContext&) {
+             auto d = std::make_unique<QInputDialog>();
+             d->setLabelText("入力してください");
+             return std::unique_ptr<QWidget>(std::move(d));
+         }},
+    };
+}
+
+std::vector<ModalFactory> modalFactories() {
+    return {
+        {"QMessageBox YesNo",
+         [](WalkContext& c) {
+             zw::QtMessageService service;
+             zw::Messages boxes(c.catalog, service);
+             boxes.AskCaution(98);
+         }},
+        {"QMessageBox OK",
+         [](WalkContext& c) {
+             zw::QtMessageService service;
+             zw::Messages boxes(c.catalog, service);
+             boxes.ShowErrorCode(99);
+         }},
+        {"QPrintDialog",
+         [](WalkContext&) {
+             QPrinter printer;
+             QPrintDialog dialog(&printer);
+             dialog.exec();
+         }},
+        {"QPageSetupDialog",
+         [](WalkContext&) {
+             QPrinter printer;
+             QPageSetupDialog dialog(&printer);
+             dialog.exec();
+         }},
+    };
+}
+
+class JapaneseWalk : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        app();
+        zwtest::loadBundledModels();
+        ASSERT_TRUE(zw::InstallQtTranslations(zw::Language::Japanese))
+            << "Qt's Japanese translation (qtbase_ja.qm, package qt6-translations-l10n) is missing";
+    }
+
+    // Fails on every English word shown by `window`.
+    static void expectJapanese(const char* name, QWidget& window) {
+        QApplication::processEvents();
+        for (const zwtest::ShownText& shown : zwtest::VisibleTexts(window)) {
+            if (kListsOfTheSystem.contains(shown.where))
+                continue;
+            const QStringList english =
+                zwtest::EnglishWords(shown.text, kAllowedWords, kAllowedPhrases);
+            EXPECT_TRUE(english.isEmpty())
+                << name << " / " << shown.where.toStdString() << ": \"" << shown.text.toStdString()
+                << "\" shows " << english.join(", ").toStdString();
+        }
+        const QString shots = qEnvironmentVariable("ZW_WALK_SHOTS");
+        if (!shots.isEmpty())
+            window.grab().save(QDir(shots).filePath(QString::fromLatin1(name) + ".png"));
+    }
+};
+
+TEST_F(JapaneseWalk, EveryWindowShowsJapaneseOnly) {
+    WalkContext context;
+    ASSERT_TRUE(context.dir.isValid());
+    for (const WindowFactory& factory : windowFactories()) {
+        SCOPED_TRACE(factory.name);
+        std::unique_ptr<QWidget> window = factory.make(context);
+        QWidget& shown = window ? *window : static_cast<QWidget&>(context.main());
+        shown.show();
+        expectJapanese(factory.name, shown);
+    }
+}
+
+TEST_F(JapaneseWalk, EveryModalWindowShowsJapaneseOnly) {
+    WalkContext context;
+    for (const ModalFactory& factory : modalFactories()) {
+        SCOPED_TRACE(factory.name);
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr) << factory.name;
+            seen = true;
+            expectJapanese(factory.name, *modal);
+            modal->close();
+        });
+        factory.open(context);
+        EXPECT_TRUE(seen) << factory.name << " showed no window";
+    }
+}
+
+TEST_F(JapaneseWalk, TheCheckFindsEnglish) {
+    // The checker itself: English is found, allowed names and phrases are not.
+    EXPECT_EQ(zwtest::EnglishWords("&Cancel", kAllowedWords, kAllowedPhrases),
+              QStringList{"Cancel"});
+    EXPECT_TRUE(
+        zwtest::EnglishWords("ﾏｰｶ&A(X) 1024.000 Word", kAllowedWords, kAllowedPhrases).isEmpty());
+    EXPECT_TRUE(
+        zwtest::EnglishWords("ZW4410 <Untitled>", kAllowedWords, kAllowedPhrases).isEmpty());
+    EXPECT_TRUE(
+        zwtest::EnglishWords("/tmp/wave.wdb *.wdb", kAllowedWords, kAllowedPhrases).isEmpty());
+    // The phrase is taken out; what is left of the word is one letter.
+    EXPECT_TRUE(zwtest::EnglishWords("Error Messages", kAllowedWords, kAllowedPhrases).isEmpty());
+    EXPECT_EQ(zwtest::EnglishWords("Error Report", kAllowedWords, kAllowedPhrases),
+              (QStringList{"Error", "Report"}));
+}
+
+} // namespace
