@@ -71,5 +71,12 @@ if [ -x "$prefix/bin/zw4410-cli" ]; then
     "$prefix/bin/zw4410-cli" --version >/dev/null || fail "zw4410-cli --version"
     "$prefix/bin/zw4410-cli" models >"$scratch/models.txt" || fail "zw4410-cli models"
     [ -s "$scratch/models.txt" ] || fail "zw4410-cli models listed nothing"
+    # A plug-in import from the installed PlugIn folder: a column of numbers.
+    if compgen -G "$prefix/lib/zw4410/PlugIn/*.so" >/dev/null; then
+        printf '0\n1000\n-1000\n32767\n' >"$scratch/work/column.csv"
+        "$prefix/bin/zw4410-cli" convert "$scratch/work/column.csv" "$scratch/work/column.txt" ||
+            fail "zw4410-cli convert through the import plug-ins"
+        [ -s "$scratch/work/column.txt" ] || fail "the import wrote nothing"
+    fi
 fi
 echo "installed tree at $prefix works"
