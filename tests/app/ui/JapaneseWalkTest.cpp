@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -110,6 +111,14 @@ struct ModalFactory {
     std::function<void(WalkContext&)> open;
 };
 
+QString helpPage(WalkContext& c) {
+    const QString page = c.dir.filePath("8832J.html");
+    QFile f(page);
+    if (f.open(QIODevice::WriteOnly))
+        f.write("<html><body><p>ヘルプ</p></body></html>");
+    return page;
+}
+
 std::vector<WindowFactory> windowFactories() {
     return {
         {"MainWindow",
@@ -120,6 +129,13 @@ std::vector<WindowFactory> windowFactories() {
          }},
         {"VersionDialog",
          [](WalkContext& c) { return std::make_unique<zw::VersionDialog>(c.captions, &c.main()); }},
+        {"HelpWindow",
+         [](WalkContext& c) {
+             auto w = std::make_unique<zw::HelpWindow>(c.captions, &c.main());
+             w->setAttribute(Qt::WA_DeleteOnClose, false);
+             w->showPage(helpPage(c));
+             return std::unique_ptr<QWidget>(std::move(w));
+         }},
         {"QFileDialog",
          [](WalkContext&) {
              auto d = std::make_unique<QFileDialog>();
