@@ -3,11 +3,14 @@
 // with its message when the model files, the memories or "USBTMC.ID" fail),
 // then shows the main window and runs it until it is closed.
 #include "CurrentSetting.h"
+#include "EditSession.h"
+#include "EditorContext.h"
 #include "InstallLayout.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
+#include "QtFileDialogService.h"
 #include "QtMessageService.h"
 #include "QtTranslations.h"
 #include "StartupChoices.h"
@@ -181,13 +184,11 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    zw::EditorContext context{language,
-                              catalog,
-                              messages,
-                              registry,
-                              document,
-                              setting,
-                              QCoreApplication::applicationDirPath(),
+    zw::EditSession session(document, setting, registry);
+    zw::QtFileDialogService fileDialogs;
+    zw::EditorContext context{language, catalog,     messages,
+                              registry, document,    setting,
+                              session,  fileDialogs, QCoreApplication::applicationDirPath(),
                               &usbTable};
     zw::MainWindow window(context);
     window.load(command.waveFile);

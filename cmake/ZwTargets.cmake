@@ -98,3 +98,78 @@ function(zw_add_fuzzer name)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
 endfunction()
+
+# A logic library of the editor (app/<folder>): a static library that links
+# Qt Core and never a widget. Qt Gui and Widgets are not on its include path,
+# so `#include <QWidget>` fails to compile there; the sources are also
+# scanned for the module-qualified spellings (<QtWidgets/...>), and a test
+# checks that a widget include really fails. Without SOURCES it takes every
+# .cpp of its folder.
+#
+#   zw_add_logic_library(zw_tools LIBS zw_editor curvefit32)
+function(zw_add_logic_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_SOURCES)
+        file(GLOB ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    endif()
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC Qt6::Core ${ARG_LIBS})
+    zw_own_code(${name})
+    set_property(TARGET ${name} PROPERTY ZW_LOGIC_LIBRARY TRUE)
+    set_property(GLOBAL APPEND PROPERTY ZW_LOGIC_LIBRARIES ${name})
+    zw_refuse_widget_spellings(${name} ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()
+
+# Configure-time scan of a logic library's folder (headers included) for
+# includes of the widget and GUI modules in the spellings the include path
+# cannot stop.
+function(zw_refuse_widget_spellings name folder)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${folder}/*.h ${folder}/*.cpp)
+    foreach(file ${files})
+        file(STRINGS ${file} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QtGui|QtPrintSupport)/")
+        if(hits)
+            message(FATAL_ERROR "${file}: ${name} is a logic library and must not include "
+                                "a widget or GUI header (${hits})")
+        endif()
+    endforeach()
+endfunction()
+
+# Checks, once every library is declared, that no logic library links a
+# target with widgets: only Qt Core, other logic libraries and plain
+# libraries. Called at the end of app/CMakeLists.txt.
+function(zw_check_logic_libraries)
+    get_property(logic GLOBAL PROPERTY ZW_LOGIC_LIBRARIES)
+    foreach(name ${logic})
+        get_target_property(libs ${name} LINK_LIBRARIES)
+        foreach(lib ${libs})
+            if(lib MATCHES "^Qt6::" AND NOT lib STREQUAL "Qt6::Core")
+                message(FATAL_ERROR "logic library ${name} links ${lib}: only Qt6::Core is allowed")
+            endif()
+            if(TARGET ${lib} AND lib MATCHES "^zw")
+                get_target_property(is_logic ${lib} ZW_LOGIC_LIBRARY)
+                if(NOT is_logic AND NOT lib STREQUAL "zwplatform")
+                    message(FATAL_ERROR "logic library ${name} links ${lib}, which is not a logic library")
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
+
+# For each logic library, the test "<library>.refuses_widgets": building a
+# program that includes <QWidget> against it must fail for want of the
+# header. Called from tests/app/CMakeLists.txt.
+function(zw_add_widget_probes)
+    get_property(logic GLOBAL PROPERTY ZW_LOGIC_LIBRARIES)
+    foreach(name ${logic})
+        set(probe zw_widget_probe_${name})
+        add_executable(${probe} EXCLUDE_FROM_ALL
+            ${PROJECT_SOURCE_DIR}/tests/support/WidgetIncludeProbe.cpp)
+        target_link_libraries(${probe} PRIVATE ${name})
+        add_test(NAME ${name}.refuses_widgets
+            COMMAND ${CMAKE_COMMAND} --build ${PROJECT_BINARY_DIR} --target ${probe})
+        set_tests_properties(${name}.refuses_widgets PROPERTIES
+            PASS_REGULAR_EXPRESSION "QWidget: No such file or directory"
+            RESOURCE_LOCK zw_build_tree)
+    endforeach()
+endfunction()

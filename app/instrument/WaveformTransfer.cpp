@@ -45,8 +45,15 @@ long ReplyValue(std::string_view reply) {
 // transfer ends: the bus, the busy mark, the progress window, the dialog.
 class WaveformTransfer::Session {
 public:
+    // The samples are copied here, as the transfer starts: the window events
+    // processed while converting and sending may edit the document.
     Session(WaveformTransfer& owner, const TransferJob& job)
-        : job(job), board(job.interfaceType), owner_(owner) {}
+        : job(job), samples(job.samples.begin(),
+                            job.samples.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                      job.samples.size(), kMaxTransferSamples))),
+          board(job.interfaceType), owner_(owner) {
+        this->job.samples = samples;
+    }
     ~Session() {
         try {
             if (busOpened)
@@ -67,6 +74,7 @@ public:
     Session& operator=(const Session&) = delete;
 
     TransferJob job;
+    std::vector<int16_t> samples;
     int board;
     bool marked = false;
     bool busOpened = false;

@@ -27,7 +27,10 @@ struct TransferJob {
     // prefix of the model (from "USBTMC.ID").
     std::string serialNumber;
     std::string usbIdPrefix;
-    // The document's sample codes (waveform transfers only).
+    // The document's sample codes (waveform transfers only). The transfer
+    // copies them when it starts (at most kMaxTransferSamples), so an edit
+    // of the document while it processes window events changes nothing
+    // of what is sent.
     std::span<const int16_t> samples;
 };
 
@@ -37,6 +40,9 @@ enum class TransferOutcome {
     Aborted, // the user pressed abort
     Failed,  // stopped with a message
 };
+
+// The most samples a transfer takes (a whole wave memory, 128 KiB).
+inline constexpr size_t kMaxTransferSamples = 65536;
 
 // Largest piece of the data block handed to the bus at once.
 inline constexpr size_t kBlockPiece = 512;

@@ -3,9 +3,7 @@
 
 #include "NumberFormat.h"
 
-#include <QGuiApplication>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -224,7 +222,7 @@ void clsRegistry::loadForms() {
 }
 
 void clsRegistry::writeForms() {
-    for (int i = 0; i < kFormSlots - 1; ++i) {
+    for (int i = 0; i < kRememberedWindows; ++i) {
         const FormSlot& f = forms_[static_cast<size_t>(i)];
         if (f.name.isEmpty())
             break;
@@ -247,14 +245,10 @@ clsRegistry::FormSlot& clsRegistry::slotFor(const QString& form) {
 }
 
 QSize clsRegistry::screenTwips() const {
-    if (screenTwips_)
-        return *screenTwips_;
-    const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    if (app && QGuiApplication::primaryScreen()) {
-        const QSize px = QGuiApplication::primaryScreen()->virtualSize();
-        return {px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel};
-    }
-    return {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
+    // The window layer tells the screen's size (WindowPlacement); without a
+    // screen nothing is off it.
+    return screenTwips_.value_or(
+        QSize{std::numeric_limits<int>::max(), std::numeric_limits<int>::max()});
 }
 
 int clsRegistry::FormTop(const QString& form) {

@@ -18,7 +18,7 @@
 //   <n>GPIB/Owner         instance number that set Busy        with Busy
 //   <n>GPIB/Address       last instrument address, default -1  system setup
 //   Sysinfo/*             through Setting(): "False" when missing
-//   FormProperty/<form>   "top,left,a,b" in twips              end
+//   FormProperty/<form>   "top,left,a,b" in twips, one key a window    end
 //
 // Sharing between instances: every read-modify-write sequence (registering,
 // ending, busy marks) runs under the store's cross-process update lock.
@@ -46,7 +46,11 @@ inline constexpr int kTwipsPerPixel = 15;
 
 class clsRegistry {
 public:
-    static constexpr int kFormSlots = 11;
+    // Window positions: room for every window of the program (the main
+    // window, ten dialogs and the progress window), each under its own key,
+    // and one slot more that a further name takes over.
+    static constexpr int kRememberedWindows = 12;
+    static constexpr int kFormSlots = kRememberedWindows + 1;
     static constexpr int kBoardsResetAtFirstStart = 4; // sections 0GPIB to 3GPIB
     static constexpr int kMaxBoard = 15;
 
@@ -91,8 +95,8 @@ public:
     int FormLeft(const QString& form);
     void SetFormTop(const QString& form, int twips);
     void SetFormLeft(const QString& form, int twips);
-    // The screen size in twips used by FormTop/FormLeft; by default the
-    // primary screen's virtual desktop (unlimited without a GUI application).
+    // The screen size in twips used by FormTop/FormLeft; unlimited until
+    // set (the windows set it from the desktop, WindowPlacement.h).
     void SetScreenSizeTwips(QSize size) { screenTwips_ = size; }
 
     int WinH() const { return winH_; }

@@ -3,18 +3,23 @@
 #include "CaptionApplier.h"
 #include "CurrentSetting.h"
 #include "DigitalLines.h"
+#include "FileDialogService.h"
 #include "Grid.h"
 #include "Help.h"
+#include "MarkerTool.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "NumberFormat.h"
 #include "PlotCanvas.h"
+#include "PlotColours.h"
 #include "QPainterSurface.h"
+#include "ToolWindowHost.h"
+#include "ToolWindows.h"
 #include "Units.h"
 #include "VersionDialog.h"
 #include "WaveDocument.h"
-#include "WaveFileCommands.h"
 #include "WaveFileNames.h"
+#include "WindowPlacement.h"
 #include "clsRegistry.h"
 #include "sigcore32.h"
 
@@ -23,7 +28,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,11 +53,6 @@
 namespace zw {
 
 namespace {
-
-constexpr int kCautionInterfaceBusy = 226;
-constexpr int kCautionShutdown = 4;
-constexpr int kAskExit = 98;
-constexpr int kSyntaxError = 118;
 
 QString indexed(const char* name, int index) {
     return QString("%1_%2").arg(name).arg(index);
@@ -93,12 +92,14 @@ MainWindow::MainWindow(EditorContext& context, QWidget* parent)
     : QMainWindow(parent), ctx_(context), captions_(context.language),
       view_(context.document.WaveLength()) {
     setObjectName("MainWindow");
+    markerTool_ = std::make_unique<MarkerTool>(plotToolHost());
     buildMenus();
     buildControls();
     ApplyCaptions(*this, captions_);
     applyFonts();
     connectControls();
-    placeWindow();
+    registerTools();
+    KeepWindowPosition(*this, ctx_.registry);
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::commitDataRequest, this, &MainWindow::commitDataRequest);
 }
@@ -142,6 +143,11 @@ void MainWindow::buildMenus() {
         a->setEnabled(false);
         return a;
     };
+    // The tool windows' items: the tool-window host enables them for the
+    // windows registered with it.
+    auto tool = [this, &unavailable](QMenu* m, const char* name, ToolMode mode) {
+        toolMenuItems_[static_cast<size_t>(mode)] = unavailable(m, name);
+    };
 
     QMenu* file = menu("Menu_File");
     item(file, "Menu_FileNew", &MainWindow::Menu_FileNew_Click, QKeySequence::New);
@@ -168,13 +174,13 @@ void MainWindow::buildMenus() {
         a->setShortcutContext(Qt::WindowShortcut);
 
     QMenu* tools = menu("Menu_Tools");
-    unavailable(tools, "Menu_Create");
-    Menu_Spline = unavailable(tools, "Menu_Spline");
-    unavailable(tools, "Menu_Compute");
-    unavailable(tools, "Menu_Compress");
+    tool(tools, "Menu_Create", ToolMode::Create);
+    tool(tools, "Menu_Spline", ToolMode::Interpolate);
+    tool(tools, "Menu_Compute", ToolMode::Operate);
+    tool(tools, "Menu_Compress", ToolMode::Compress);
 
     QMenu* set = menu("Menu_Set");
-    unavailable(set, "Menu_System");
+    tool(set, "Menu_System", ToolMode::SystemSetup);
     Menu_Grid = item(set, "Menu_Grid", [this] { Draw_Wave(); });
     Menu_Grid->setCheckable(true);
 
@@ -290,8 +296,7 @@ void MainWindow::buildControls() {
             Opt_DlgSel[i] = new QPushButton;
             Opt_DlgSel[i]->setObjectName(indexed("Opt_DlgSel", i));
             Opt_DlgSel[i]->setCheckable(true);
-            // The tool windows are later parts of the editor.
-            Opt_DlgSel[i]->setEnabled(false);
+            Opt_DlgSel[i]->setEnabled(false); // until a window is registered
             g->addWidget(Opt_DlgSel[i], i / 2, i % 2);
         }
     }
@@ -400,19 +405,13 @@ void MainWindow::applyFonts() {
         w->setFont(font);
 }
 
-void MainWindow::placeWindow() {
-    const int top = ctx_.registry.FormTop(objectName()) / kTwipsPerPixel;
-    const int left = ctx_.registry.FormLeft(objectName()) / kTwipsPerPixel;
-    move(left, top);
-    normalPosition_ = QPoint(left, top);
-}
-
 void MainWindow::connectControls() {
     Pict_Wave->onRedrawNeeded = [this] { Draw_Wave(); };
     Pict_Digital->onRedrawNeeded = [this] { Draw_Wave(); };
-    connect(Pict_Wave, &PlotCanvas::mouseMoved, this, &MainWindow::waveMouseMove);
-    connect(Pict_Wave, &PlotCanvas::mousePressed, this, &MainWindow::waveMousePress);
-    connect(Pict_Wave, &PlotCanvas::mouseReleased, this, &MainWindow::waveMouseRelease);
+    connect(&ctx_.session, &EditSession::changed, this, &MainWindow::sessionChanged);
+    connect(Pict_Wave, &PlotCanvas::mouseMoved, this, &MainWindow::waveMouse);
+    connect(Pict_Wave, &PlotCanvas::mousePressed, this, &MainWindow::waveMouse);
+    connect(Pict_Wave, &PlotCanvas::mouseReleased, this, &MainWindow::waveMouse);
     connect(Pict_Digital, &PlotCanvas::mousePressed, this, &MainWindow::digitalMousePress);
     connect(Pict_Digital, &PlotCanvas::mouseMoved, this, &MainWindow::digitalMouseMove);
     connect(Pict_Digital, &PlotCanvas::mouseReleased, this, &MainWindow::digitalMouseRelease);
@@ -432,7 +431,7 @@ void MainWindow::connectControls() {
         });
         connect(Opt_Scope[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                markerMode_ = i == 0 ? MarkerMode::Independent : MarkerMode::Tracking;
+                ctx_.session.setMarkerMode(i == 0 ? MarkerMode::Independent : MarkerMode::Tracking);
         });
     }
     connect(Comb_YZoom, &QComboBox::currentIndexChanged, this, [this] {
@@ -452,19 +451,31 @@ void MainWindow::connectControls() {
 // ---------------------------------------------------------------------------
 // Start-up
 
+void MainWindow::registerTools() {
+    tools_ = new ToolWindowHost(ctx_.session, *this);
+    for (size_t i = 0; i < Opt_DlgSel.size(); ++i)
+        tools_->addControls(static_cast<ToolMode>(i), Opt_DlgSel[i], toolMenuItems_[i]);
+    tools_->addControls(ToolMode::SystemSetup, nullptr,
+                        toolMenuItems_[static_cast<size_t>(ToolMode::SystemSetup)]);
+    RegisterToolWindows(*this);
+}
+
+void MainWindow::setPlotTool(ToolMode mode, std::unique_ptr<PlotTool> tool) {
+    plotTools_[static_cast<size_t>(mode)] = std::move(tool);
+}
+
+PlotTool& MainWindow::plotTool() {
+    const auto& tool = plotTools_[static_cast<size_t>(ctx_.session.toolMode())];
+    return tool ? *tool : *markerTool_;
+}
+
 void MainWindow::load(const QString& commandLineFile) {
     loading_ = true;
-    WaveDocument& doc = ctx_.document;
-    if (!commandLineFile.isEmpty()) {
-        const int result = WaveFileCommands(doc, ctx_.setting, names_).open(commandLineFile);
-        if (result != 0)
-            ctx_.messages.ShowErrorCode(result);
-    }
+    const int result = ctx_.session.startUp(commandLineFile);
+    if (result != 0)
+        ctx_.messages.ShowErrorCode(result);
     refreshTitle();
-    view_.reset(doc.WaveLength());
-    doc.setMarkersOfBoth(MarkerRecord{0, static_cast<double>(doc.WaveLength())});
-    setToolMode(5);
-    doc.resetUndo();
+    view_.reset(ctx_.document.WaveLength());
     refreshUndoMenu();
     Opt_Scope[0]->setChecked(true);
     Frm_Wave->hide();
@@ -475,24 +486,36 @@ void MainWindow::load(const QString& commandLineFile) {
     Comb_XZoom[1]->setCurrentIndex(0);
     Comb_YZoom->setCurrentIndex(0);
     syncScrollBars();
-    if (names_.untitled())
-        doc.clearDocument();
     loading_ = false;
     SetText_MarkA();
     SetText_MarkB();
-    markDistance_ = doc.markers().MarkB - doc.markers().MarkA;
     refreshEdgeLabels();
     Draw_Wave();
 }
 
-void MainWindow::refreshTitle() {
-    setWindowTitle(MainWindowTitle(names_));
+void MainWindow::sessionChanged(EditChanges what) {
+    if (loading_)
+        return;
+    if (what & EditChange::Title)
+        refreshTitle();
+    if (what & EditChange::Undo)
+        refreshUndoMenu();
+    if (what & EditChange::Document)
+        resetView();
+    const EditChanges redraw =
+        EditChange::Samples | EditChange::Document | EditChange::LineMask | EditChange::ToolMode;
+    if (what & (redraw | EditChange::Markers)) {
+        SetText_MarkA();
+        SetText_MarkB();
+    }
+    if (what & redraw)
+        Draw_Wave();
+    else if (what & EditChange::Markers)
+        moveMarkers();
 }
 
-void MainWindow::setToolMode(int mode) {
-    toolMode_ = mode;
-    for (int i = 0; i < 4; ++i)
-        Opt_DlgSel[i]->setChecked(i == mode);
+void MainWindow::refreshTitle() {
+    setWindowTitle(MainWindowTitle(ctx_.names()));
 }
 
 // ---------------------------------------------------------------------------
@@ -504,7 +527,7 @@ PlotCanvas* MainWindow::visibleCanvas() const {
 
 std::pair<long, long> MainWindow::markerColumns() const {
     const PlotCanvas* canvas = visibleCanvas();
-    const MarkerRecord& m = ctx_.document.markers();
+    const MarkerRecord& m = ctx_.session.markers();
     return {view_.sampleToColumn(m.MarkA, canvas->plotWidth()),
             view_.sampleToColumn(m.MarkB, canvas->plotWidth())};
 }
@@ -532,8 +555,10 @@ void MainWindow::drawAnalog() {
                     static_cast<double>(view_.ViewTop()),
                     static_cast<double>(view_.ViewRight() - view_.ViewLeft()),
                     static_cast<double>(view_.ViewBottom() - view_.ViewTop()), w, h);
+        plotTool().paintOverlay(painter, frame.size());
     }
-    Draw_Marker(frame);
+    const auto [colA, colB] = markerColumns();
+    waveMarkers_.draw(frame, colA, colB);
     Pict_Wave->update();
 }
 
@@ -546,13 +571,14 @@ void MainWindow::drawDigital() {
         painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
         QPainterSurface surface(painter, kTraceColour);
         const MarkerRecord& m = ctx_.document.markers();
-        W_DrawDigitalPattern(surface.get(), ctx_.document.current(),
-                             static_cast<double>(view_.ViewLeft()),
-                             static_cast<double>(view_.ViewRight() - view_.ViewLeft()), 0xFFFF,
-                             MirrorLineMask(lineMask_), m.MarkA, m.MarkB, w, h, kTraceColour,
-                             ZW_RGB(128, 128, 128), ZW_RGB(220, 0, 0), ZW_RGB(220, 120, 120));
+        W_DrawDigitalPattern(
+            surface.get(), ctx_.document.current(), static_cast<double>(view_.ViewLeft()),
+            static_cast<double>(view_.ViewRight() - view_.ViewLeft()), 0xFFFF,
+            MirrorLineMask(ctx_.session.lineMask()), m.MarkA, m.MarkB, w, h, kTraceColour,
+            ZW_RGB(128, 128, 128), ZW_RGB(220, 0, 0), ZW_RGB(220, 120, 120));
     }
-    Draw_Marker(frame);
+    const auto [colA, colB] = markerColumns();
+    digitalMarkers_.draw(frame, colA, colB);
     Pict_Digital->update();
 }
 
@@ -561,44 +587,15 @@ void MainWindow::Draw_Grid_Wave(QPainter& painter, int w, int h) {
     grid_.Drow(*surface.get(), w, h);
 }
 
-void MainWindow::xorMarkerAt(QImage& frame, long column, bool isB) {
-    // Invert mode: the XOR colour turns the background into the marker
-    // colour, and drawing the same marker again restores what was there.
-    const uint32_t xorRgb = kPlotBackground ^ kTraceColour;
-    QPainter painter(&frame);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    {
-        QPainterSurface surface(painter, xorRgb);
-        ZwSurface* s = surface.get();
-        // A marker at the end of the view maps to the column just past the
-        // plot; its line is shown on the last column, where it can be taken.
-        const int32_t x = static_cast<int32_t>(column == frame.width() ? column - 1 : column);
-        s->move_to(s->ctx, x, 0);
-        s->line_to(s->ctx, x, frame.height());
+void MainWindow::moveMarkers() {
+    // The digital view colours the marked stretch itself: drawn anew.
+    if (Opt_DspSel[1]->isChecked()) {
+        Draw_Wave();
+        return;
     }
-    const int left = isB ? static_cast<int>(column) + 1 : static_cast<int>(column) - 10;
-    painter.fillRect(QRect(left, 0, 10, 10), ColorFromRgb(xorRgb));
-}
-
-void MainWindow::Draw_Marker(QImage& frame) {
     const auto [colA, colB] = markerColumns();
-    xorMarkerAt(frame, colA, false);
-    xorMarkerAt(frame, colB, true);
-}
-
-void MainWindow::Move_Marker(long oldColA, long oldColB) {
-    const auto [colA, colB] = markerColumns();
-    PlotCanvas* canvas = visibleCanvas();
-    QImage& frame = canvas->frame();
-    if (colA != oldColA) {
-        xorMarkerAt(frame, oldColA, false);
-        xorMarkerAt(frame, colA, false);
-    }
-    if (colB != oldColB) {
-        xorMarkerAt(frame, oldColB, true);
-        xorMarkerAt(frame, colB, true);
-    }
-    canvas->update();
+    waveMarkers_.move(Pict_Wave->frame(), colA, colB);
+    Pict_Wave->update();
 }
 
 // ---------------------------------------------------------------------------
@@ -688,10 +685,8 @@ void MainWindow::selectDisplay(int index) {
     Txt_Cur_X[0]->setVisible(index == 0);
     Txt_Cur_X[1]->setVisible(index == 1);
     Txt_Cur_Y->setEnabled(index == 0);
-    // Interpolation works on the analog plot only (its window is still to
-    // come, so its controls stay disabled for now).
-    Menu_Spline->setEnabled(false);
-    Opt_DlgSel[2]->setEnabled(false);
+    // Interpolation works on the analog plot only.
+    tools_->setAllowed(ToolMode::Interpolate, index == 0);
     if (!loading_)
         Draw_Wave();
 }
@@ -710,56 +705,24 @@ void MainWindow::showMousePosition(double x, double y, int w, int h, bool showY)
         Txt_Cur_Y->setText(f.FormatYValue(view_.rowToCode(y, h)));
 }
 
-void MainWindow::waveMouseMove(QMouseEvent* event) {
-    const QPointF pos = event->position();
-    const int w = Pict_Wave->plotWidth();
-    const int h = Pict_Wave->plotHeight();
-    showMousePosition(pos.x(), pos.y(), w, h, true);
-    const long x = static_cast<long>(std::floor(pos.x()));
-    const long y = static_cast<long>(std::floor(pos.y()));
-    if (!draggingMarker_) {
-        const auto [colA, colB] = markerColumns();
-        dragTarget_ = MarkerUnderMouse(x, y, colA, colB);
-        if (dragTarget_)
-            Pict_Wave->setCursor(Qt::SizeHorCursor);
-        else
-            Pict_Wave->setCursor(toolMode_ == 2 ? Qt::CrossCursor : Qt::ArrowCursor);
-        return;
+void MainWindow::waveMouse(QMouseEvent* event) {
+    const PlotPointer pointer{event->position(), event->button(), event->buttons(),
+                              event->modifiers()};
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        showMousePosition(pointer.position.x(), pointer.position.y(), Pict_Wave->plotWidth(),
+                          Pict_Wave->plotHeight(), true);
+        plotTool().mouseMove(pointer);
+        break;
+    case QEvent::MouseButtonPress:
+        plotTool().mousePress(pointer);
+        break;
+    case QEvent::MouseButtonRelease:
+        plotTool().mouseRelease(pointer);
+        break;
+    default:
+        break;
     }
-    if (pos.x() < 0 || pos.y() < 0 || pos.x() > w || pos.y() > h || !dragTarget_)
-        return;
-    const double p = view_.columnToWholeSample(pos.x(), w);
-    const auto [oldA, oldB] = markerColumns();
-    MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
-                      ctx_.document.WaveLength());
-    const MarkerChange change = *dragTarget_ == MarkerId::A ? rules.dragA(p) : rules.dragB(p);
-    applyMarkerChange(change, oldA, oldB);
-}
-
-void MainWindow::applyMarkerChange(const MarkerChange& change, long oldColA, long oldColB) {
-    if (!change.accepted)
-        return;
-    if (change.refreshA)
-        SetText_MarkA();
-    if (change.refreshB)
-        SetText_MarkB();
-    if (change.distanceChanged)
-        Txt_Scope->setText(units().FormatXDistance(markDistance_));
-    Move_Marker(oldColA, oldColB);
-}
-
-void MainWindow::waveMousePress(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier) &&
-        dragTarget_)
-        draggingMarker_ = true;
-}
-
-void MainWindow::waveMouseRelease(QMouseEvent*) {
-    if (!draggingMarker_)
-        return;
-    draggingMarker_ = false;
-    Draw_Wave();
-    Pict_Wave->setCursor(Qt::ArrowCursor);
 }
 
 // ---------------------------------------------------------------------------
@@ -794,14 +757,10 @@ void MainWindow::digitalMouseRelease(QMouseEvent* event) {
     const std::optional<int> to = DigitalLineAt(event->position().y(), Pict_Digital->plotHeight());
     if (!to)
         return;
-    if (*to == from) {
-        lineMask_ ^= int32_t{1} << from;
-        Draw_Wave();
-        return;
-    }
-    ctx_.document.copyDigitalLine(CodeBitOfLine(from), CodeBitOfLine(*to));
-    refreshUndoMenu();
-    afterSamplesChanged();
+    if (*to == from)
+        ctx_.session.toggleLine(from);
+    else
+        ctx_.session.copyLine(from, *to);
 }
 
 // ---------------------------------------------------------------------------
@@ -809,28 +768,14 @@ void MainWindow::digitalMouseRelease(QMouseEvent* event) {
 
 void MainWindow::commitStartX() {
     const std::optional<double> v = typedX(Txt_Start_X->text(), false);
-    MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
-                      ctx_.document.WaveLength());
-    if (!v || !rules.typeStart(*v).accepted) {
-        SetText_MarkA();
-        return;
-    }
-    SetText_MarkA();
-    SetText_MarkB();
-    Draw_Wave();
+    if (!v || !ctx_.session.typeStart(*v))
+        SetText_MarkA(); // not a number, or refused: the old value again
 }
 
 void MainWindow::commitEndX() {
     const std::optional<double> v = typedX(Txt_End_X->text(), false);
-    MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
-                      ctx_.document.WaveLength());
-    if (!v || !rules.typeEnd(*v).accepted) {
+    if (!v || !ctx_.session.typeEnd(*v))
         SetText_MarkB();
-        return;
-    }
-    SetText_MarkA();
-    SetText_MarkB();
-    Draw_Wave();
 }
 
 void MainWindow::commitScope() {
@@ -839,11 +784,7 @@ void MainWindow::commitScope() {
         SetText_MarkB();
         return;
     }
-    MarkerRules rules(ctx_.document.markers(), markDistance_, markerMode_,
-                      ctx_.document.WaveLength());
-    rules.typeDistance(*d);
-    SetText_MarkB();
-    Draw_Wave();
+    ctx_.session.typeDistance(*d);
 }
 
 // ---------------------------------------------------------------------------
@@ -859,108 +800,45 @@ void MainWindow::refreshUndoMenu() {
     Menu_Undo->setEnabled(!ctx_.document.UndoMenuOff());
 }
 
-void MainWindow::undoBackup() {
-    ctx_.document.backup();
-    refreshUndoMenu();
-}
-
-void MainWindow::undoReset() {
-    ctx_.document.resetUndo();
-    refreshUndoMenu();
-}
-
-void MainWindow::afterSamplesChanged() {
-    SetText_MarkA();
-    SetText_MarkB();
-    Draw_Wave();
+void MainWindow::showResult(int message) {
+    if (message != 0)
+        ctx_.messages.ShowErrorCode(message);
 }
 
 void MainWindow::Menu_Undo_Click() {
-    if (ctx_.document.UndoMenuOff())
-        return;
-    ctx_.document.toggleUndo();
-    refreshUndoMenu();
-    const MarkerRecord& m = ctx_.document.markers();
-    markDistance_ = m.MarkB - m.MarkA;
-    SetText_MarkA();
-    SetText_MarkB();
-    Draw_Wave();
+    ctx_.session.undo();
 }
 
 void MainWindow::Menu_Copy_Click() {
-    if (patternHasFocus()) {
+    if (patternHasFocus())
         Txt_Pattern->copy();
-        return;
-    }
-    const int32_t result = ctx_.document.copyMarked(clipboard_.get());
-    refreshUndoMenu();
-    if (result > 0)
-        ctx_.messages.ShowErrorCode(result);
+    else
+        showResult(ctx_.session.copyMarked(clipboard_.get()));
 }
 
 void MainWindow::Menu_Cut_Click() {
-    if (patternHasFocus()) {
+    if (patternHasFocus())
         Txt_Pattern->cut();
-        return;
-    }
-    const int32_t result = ctx_.document.cutMarked(clipboard_.get());
-    refreshUndoMenu();
-    if (result > 0) {
-        ctx_.messages.ShowErrorCode(result);
-        return;
-    }
-    markDistance_ = 0;
-    afterSamplesChanged();
+    else
+        showResult(ctx_.session.cutMarked(clipboard_.get()));
 }
 
 void MainWindow::Menu_Delete_Click() {
-    if (patternHasFocus()) {
+    if (patternHasFocus())
         Txt_Pattern->del();
-        return;
-    }
-    ctx_.document.deleteMarked();
-    refreshUndoMenu();
-    markDistance_ = 0;
-    afterSamplesChanged();
+    else
+        ctx_.session.deleteMarked();
 }
 
 void MainWindow::Menu_Paste_Click() {
-    if (patternHasFocus()) {
+    if (patternHasFocus())
         Txt_Pattern->paste();
-        return;
-    }
-    const int32_t result = ctx_.document.pasteMarked(clipboard_.get());
-    refreshUndoMenu();
-    if (result > 0) {
-        ctx_.messages.ShowErrorCode(result);
-        return;
-    }
-    const MarkerRecord& m = ctx_.document.markers();
-    markDistance_ = m.MarkB - m.MarkA;
-    afterSamplesChanged();
+    else
+        showResult(ctx_.session.pasteMarked(clipboard_.get()));
 }
 
 void MainWindow::Btn_Pattern_Click(int index) {
-    const MarkerRecord& m = ctx_.document.markers();
-    if (m.MarkB - m.MarkA == 0)
-        return;
-    std::string text;
-    if (index < 3) {
-        if (lineMask_ == 0)
-            return;
-        text = FixedPatternText(index, lineMask_);
-    } else {
-        text = Txt_Pattern->text().toStdString();
-    }
-    const int32_t result = ctx_.document.applyDigitalPattern(text);
-    refreshUndoMenu();
-    if (result == 0) {
-        afterSamplesChanged();
-        return;
-    }
-    ctx_.messages.ShowErrorCode(result >= 110 && result <= 118 ? result : kSyntaxError);
-    // An error found while running leaves the samples written so far.
-    afterSamplesChanged();
+    showResult(ctx_.session.applyPattern(index, Txt_Pattern->text().toStdString()));
 }
 
 // ---------------------------------------------------------------------------
@@ -974,74 +852,32 @@ void MainWindow::Menu_FileNew_Click() {
     QProcess::startDetached(program, {lang}, ctx_.programFolder);
 }
 
-void MainWindow::openWaveFile(const QString& path) {
-    const int result = WaveFileCommands(ctx_.document, ctx_.setting, names_).open(path);
-    if (result != 0)
-        ctx_.messages.ShowErrorCode(result);
-    refreshTitle();
-    refreshUndoMenu();
-    resetViewAfterOpen();
-}
-
-void MainWindow::resetViewAfterOpen() {
-    WaveDocument& doc = ctx_.document;
-    view_.reset(doc.WaveLength());
+void MainWindow::resetView() {
+    view_.reset(ctx_.document.WaveLength());
     loading_ = true;
     for (QComboBox* c : Comb_XZoom)
         c->setCurrentIndex(0);
     Comb_YZoom->setCurrentIndex(0);
     loading_ = false;
     syncScrollBars();
-    MarkerRecord& m = doc.markers();
-    m.MarkA = std::min(m.MarkA, static_cast<double>(doc.WaveLength()));
-    m.MarkB = std::min(m.MarkB, static_cast<double>(doc.WaveLength()));
-    markDistance_ = m.MarkB - m.MarkA;
-    SetText_MarkA();
-    SetText_MarkB();
     refreshEdgeLabels();
-    Draw_Wave();
 }
 
 void MainWindow::Menu_FileOpen_Click() {
     const FileDialogProposal p =
-        OpenProposal(names_.WaveFileName, documentsFolder(ctx_.programFolder));
+        OpenProposal(ctx_.names().WaveFileName, documentsFolder(ctx_.programFolder));
     const QStringList filters = OpenFileFilter(ctx_.language).split(";;");
-    const QString selected = filters.value(p.filterIndex);
-    QString path;
-    if (chooseOpenFile) {
-        path = chooseOpenFile(p.path, filters.join(";;"), selected);
-    } else {
-        QFileDialog dialog(this);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters(filters);
-        dialog.selectNameFilter(selected);
-        if (!p.defaultExtension.isEmpty())
-            dialog.setDefaultSuffix(p.defaultExtension);
-        dialog.selectFile(p.path);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().first();
-    }
-    if (path.isEmpty()) {
-        resetViewAfterOpen();
-        return;
-    }
-    openWaveFile(path);
-}
-
-bool MainWindow::saveWaveFile(const QString& path) {
-    const int result = WaveFileCommands(ctx_.document, ctx_.setting, names_).save(path);
-    if (result != 0) {
-        ctx_.messages.ShowErrorCode(result);
-        return false;
-    }
-    refreshTitle();
-    return true;
+    const QString path = ctx_.fileDialogs.chooseOpenFile(
+        {QString(), filters, filters.value(p.filterIndex), p.path, p.defaultExtension});
+    if (path.isEmpty())
+        ctx_.session.openCancelled();
+    else
+        showResult(ctx_.session.open(path));
 }
 
 void MainWindow::Menu_FileSave_Click() {
-    if (!names_.untitled())
-        saveWaveFile(names_.WaveFileName);
+    if (!ctx_.names().untitled())
+        showResult(ctx_.session.save(ctx_.names().WaveFileName));
     else
         saveAs(true);
 }
@@ -1049,22 +885,12 @@ void MainWindow::Menu_FileSave_Click() {
 void MainWindow::saveAs(bool binary) {
     const QString ext = binary ? "wdb" : "txt";
     const FileDialogProposal p =
-        SaveProposal(names_.WaveFileName, ext, documentsFolder(ctx_.programFolder));
+        SaveProposal(ctx_.names().WaveFileName, ext, documentsFolder(ctx_.programFolder));
     const QString filter = SaveFileFilter(binary, ctx_.language);
-    QString path;
-    if (chooseSaveFile) {
-        path = chooseSaveFile(p.path, filter);
-    } else {
-        QFileDialog dialog(this);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(filter);
-        dialog.setDefaultSuffix(ext);
-        dialog.selectFile(p.path);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().first();
-    }
+    const QString path =
+        ctx_.fileDialogs.chooseSaveFile({QString(), {filter}, filter, p.path, ext});
     if (!path.isEmpty())
-        saveWaveFile(path);
+        showResult(ctx_.session.save(path));
 }
 
 void MainWindow::Menu_Version_Click() {
@@ -1079,33 +905,24 @@ void MainWindow::showHelp() {
 // ---------------------------------------------------------------------------
 // Window position and closing
 
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (windowState() == Qt::WindowNoState)
-        normalPosition_ = pos();
-}
-
 void MainWindow::commitDataRequest(QSessionManager& manager) {
     // The desktop is ending the session: the program asks to be ended by
     // its user first and refuses.
     if (manager.allowsInteraction()) {
-        ctx_.messages.ShowCaution(ctx_.messages.MessageText(kCautionShutdown));
+        ctx_.messages.ShowCaution(ctx_.messages.MessageText(EditSession::kCautionShutdown));
         manager.release();
     }
     manager.cancel();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (windowState() == Qt::WindowNoState) {
-        ctx_.registry.SetFormTop(objectName(), normalPosition_.y() * kTwipsPerPixel);
-        ctx_.registry.SetFormLeft(objectName(), normalPosition_.x() * kTwipsPerPixel);
-    }
-    if (ctx_.registry.IsTransferring()) {
-        ctx_.messages.ShowCaution(ctx_.messages.MessageText(kCautionInterfaceBusy));
+    // The position was kept already (KeepWindowPosition), refused or not.
+    if (const int refusal = ctx_.session.closeRefusal()) {
+        ctx_.messages.ShowCaution(ctx_.messages.MessageText(refusal));
         event->ignore();
         return;
     }
-    if (ctx_.messages.AskCaution(kAskExit) != MessageAnswer::Yes) {
+    if (ctx_.messages.AskCaution(EditSession::kAskExit) != MessageAnswer::Yes) {
         event->ignore();
         return;
     }

@@ -1,9 +1,13 @@
 // The main window: the plot of the document waveform (or its 16 digital
 // lines), markers A and B with their read-outs, zoom lists and scroll bars,
-// the Edit menu with undo, and the wave file commands. The window holds no
-// logic of its own beyond wiring: the document and undo (WaveDocument), the
-// view arithmetic (WaveView), the marker rules (MarkerRules) and the file
-// commands (WaveFileCommands) are plain classes.
+// the Edit and File menus, and the tool panel whose windows the
+// ToolWindowHost opens. The window builds and wires controls; the state and
+// the rules are the session's (EditSession), the view arithmetic is
+// WaveView's, the mouse on the plot is the current PlotTool's.
+//
+// Whatever changes the document — an Edit command, a tool window, a file —
+// is reported by the session's changed() signal; the window redraws and
+// refreshes its read-outs from there.
 //
 // Controls carry their system names as object names; a control array
 // element is the name, "_" and its index (HScroll_0, Opt_DspSel_1).
@@ -11,16 +15,19 @@
 #define ZW_UI_MAINWINDOW_H
 
 #include "CaptionCatalog.h"
-#include "DocumentNames.h"
+#include "EditSession.h"
+#include "EditorContext.h"
 #include "Grid.h"
-#include "Language.h"
-#include "MarkerRules.h"
+#include "MarkerOverlay.h"
+#include "PlotTool.h"
 #include "QtClipboardOwner.h"
+#include "ToolMode.h"
 #include "WaveView.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -37,34 +44,11 @@ class QSessionManager;
 
 namespace zw {
 
-class CurrentSetting;
-class MessageCatalog;
-class Messages;
 class PlotCanvas;
+class ToolWindowHost;
 class Units;
-class UsbTmcTable;
-class WaveDocument;
-class clsRegistry;
 
-// Everything the main window works on; owned by the program's entry.
-struct EditorContext {
-    Language language = Language::Japanese;
-    const MessageCatalog& catalog;
-    Messages& messages;
-    clsRegistry& registry;
-    WaveDocument& document;
-    CurrentSetting& setting;
-    QString programFolder; // where the program, its help files and models are
-    // The pairs of "USBTMC.ID", for the USB interface of the setup window.
-    const UsbTmcTable* usbTable = nullptr;
-};
-
-// Colours of the plots (platform RGB).
-inline constexpr uint32_t kTraceColour = 0xFF0000;    // QBColor 9, light blue (0, 0, 255)
-inline constexpr uint32_t kPlotBackground = 0xFFFFFF; // white
-inline constexpr uint32_t kGridColour = 0xD0D0D0;
-
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private PlotToolHost {
     Q_OBJECT
 public:
     explicit MainWindow(EditorContext& context, QWidget* parent = nullptr);
@@ -74,53 +58,50 @@ public:
     // (empty for none), title, view, markers, undo, display, zoom.
     void load(const QString& commandLineFile);
 
-    // Operations other windows call.
-    void Draw_Wave();
-    void SetText_MarkA();
-    void SetText_MarkB();
-    void refreshTitle();
-    void undoBackup();
-    void undoReset();
-    void setToolMode(int mode);
-    int ToolMode() const { return toolMode_; }
+    // The tool windows: register a window for a tool mode here.
+    ToolWindowHost& tools() { return *tools_; }
+    // The plot tool of a tool mode (the marker tool when none is set).
+    void setPlotTool(ToolMode mode, std::unique_ptr<PlotTool> tool);
+    // What a plot tool is built on.
+    PlotToolHost& plotToolHost() { return *this; }
 
-    // File commands with a path already chosen (the dialogs call these).
-    void openWaveFile(const QString& path);
-    bool saveWaveFile(const QString& path);
-
-    const WaveView& view() const { return view_; }
-    const DocumentNames& names() const { return names_; }
-    int32_t lineMask() const { return lineMask_; }
-    double MarkDistance() const { return markDistance_; }
-
-    // The dialogs for File > Open and Save As may be replaced (tests).
-    std::function<QString(const QString& proposed, const QString& filter,
-                          const QString& selectedFilter)>
-        chooseOpenFile;
-    std::function<QString(const QString& proposed, const QString& filter)> chooseSaveFile;
+    const WaveView& view() const override { return view_; }
+    EditorContext& context() { return ctx_; }
+    // Draws the visible plot anew (Draw_Wave).
+    void redraw() override { Draw_Wave(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
+    // PlotToolHost
+    EditSession& session() override { return ctx_.session; }
+    PlotCanvas& canvas() override { return *Pict_Wave; }
+    std::pair<long, long> markerColumns() const override;
+
     void buildMenus();
     void buildControls();
     void applyFonts();
-    void placeWindow();
     void connectControls();
+    void registerTools();
+
+    // What the session reports.
+    void sessionChanged(EditChanges what);
 
     // Drawing.
+    void Draw_Wave();
     void drawAnalog();
     void drawDigital();
     void Draw_Grid_Wave(QPainter& painter, int w, int h);
-    void Draw_Marker(QImage& frame);
-    void Move_Marker(long oldColA, long oldColB);
-    void xorMarkerAt(QImage& frame, long column, bool isB);
+    void moveMarkers();
     PlotCanvas* visibleCanvas() const;
-    std::pair<long, long> markerColumns() const;
+    PlotTool& plotTool();
 
-    // View.
+    // Read-outs and view.
+    void SetText_MarkA();
+    void SetText_MarkB();
+    void refreshTitle();
+    void refreshUndoMenu();
     void Comb_XZoom_Click(int index);
     void Comb_YZoom_Click();
     void Hrizontal_Scroll(int index);
@@ -128,16 +109,14 @@ private:
     void syncScrollBars();
     void refreshEdgeLabels();
     void selectDisplay(int index);
+    void resetView();
 
     // Mouse on the plots.
-    void waveMouseMove(QMouseEvent* event);
-    void waveMousePress(QMouseEvent* event);
-    void waveMouseRelease(QMouseEvent* event);
+    void waveMouse(QMouseEvent* event);
     void digitalMousePress(QMouseEvent* event);
     void digitalMouseMove(QMouseEvent* event);
     void digitalMouseRelease(QMouseEvent* event);
     void showMousePosition(double x, double y, int w, int h, bool showY);
-    void applyMarkerChange(const MarkerChange& change, long oldColA, long oldColB);
 
     // Typed values.
     void commitStartX();
@@ -151,16 +130,14 @@ private:
     void Menu_Copy_Click();
     void Menu_Paste_Click();
     void Menu_Delete_Click();
-    void refreshUndoMenu();
-    void afterSamplesChanged();
     void Btn_Pattern_Click(int index);
+    void showResult(int message);
 
     // File menu.
     void Menu_FileNew_Click();
     void Menu_FileOpen_Click();
     void Menu_FileSave_Click();
     void saveAs(bool binary);
-    void resetViewAfterOpen();
     void Menu_Version_Click();
     void showHelp();
 
@@ -174,19 +151,16 @@ private:
     EditorContext& ctx_;
     CaptionCatalog captions_;
     Grid grid_;
-    DocumentNames names_;
     WaveView view_;
     QtClipboardOwner clipboard_;
+    ToolWindowHost* tools_ = nullptr;
+    std::unique_ptr<PlotTool> markerTool_;
+    std::array<std::unique_ptr<PlotTool>, kToolModeCount> plotTools_;
+    MarkerOverlay waveMarkers_;
+    MarkerOverlay digitalMarkers_;
 
-    MarkerMode markerMode_ = MarkerMode::Independent;
-    double markDistance_ = 0;
-    bool draggingMarker_ = false;
-    std::optional<MarkerId> dragTarget_;
-    int toolMode_ = 5;
-    int32_t lineMask_ = 0;
     bool loading_ = true;
     std::optional<int> draggedLine_;
-    QPoint normalPosition_;
 
     // Controls.
     QGroupBox* Frm_Wave = nullptr;
@@ -223,7 +197,7 @@ private:
     QAction* Menu_Paste = nullptr;
     QAction* Menu_Delete = nullptr;
     QAction* Menu_Grid = nullptr;
-    QAction* Menu_Spline = nullptr;
+    std::array<QAction*, 5> toolMenuItems_{}; // by tool mode
 };
 
 } // namespace zw

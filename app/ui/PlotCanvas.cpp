@@ -44,8 +44,5 @@ void PlotCanvas::mouseMoveEvent(QMouseEvent* event) {
 void PlotCanvas::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(event);
 }
-void PlotCanvas::leaveEvent(QEvent*) {
-    emit mouseLeft();
-}
 
 } // namespace zw

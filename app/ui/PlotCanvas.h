@@ -30,7 +30,6 @@ signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
-    void mouseLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,7 +37,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     QImage frame_;

@@ -2,10 +2,13 @@
 // at 1:1 into a 1920 x 1000 plot, and the trace alone through the QPainter
 // surface into an offscreen image of that size.
 #include "CurrentSetting.h"
+#include "EditSession.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
+#include "PlotColours.h"
 #include "QPainterSurface.h"
+#include "QtFileDialogService.h"
 #include "QtMessageService.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
@@ -95,8 +98,11 @@ void BM_MainWindowDrawWave(benchmark::State& state) {
         return;
     }
     document.setWaveLength(setting.waveLength());
+    zw::EditSession session(document, setting, registry);
+    zw::QtFileDialogService fileDialogs;
     zw::EditorContext context{
-        zw::Language::English, catalog, messages, registry, document, setting, dir.path(), nullptr};
+        zw::Language::English, catalog,    messages, registry, document, setting, session,
+        fileDialogs,           dir.path(), nullptr};
     zw::MainWindow window(context);
     window.load(QString());
     fillNoisySine(document.current(), 65536);
@@ -109,7 +115,7 @@ void BM_MainWindowDrawWave(benchmark::State& state) {
         return;
     }
     for (auto _ : state)
-        window.Draw_Wave();
+        window.redraw();
 }
 BENCHMARK(BM_MainWindowDrawWave)->Unit(benchmark::kMillisecond);
 

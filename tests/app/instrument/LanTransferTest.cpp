@@ -242,6 +242,20 @@ TEST_F(LanTransfer, AbortDuringConversionSendsNothing) {
     EXPECT_TRUE(app.window.dialogEnabled);
 }
 
+TEST_F(LanTransfer, AnEditDuringTheTransferLeavesTheSentCodesUnchanged) {
+    UseWave(RandomWave(5000, 5));
+    const std::vector<int16_t> atStart = wave_;
+    // The window events processed while converting run an edit of the
+    // document: every sample of the waveform the job was made from changes.
+    app.window.onPoll = [this](FakeWindow&) { std::fill(wave_.begin(), wave_.end(), int16_t{7}); };
+    SimulatorProcess& sim = Start();
+    EXPECT_EQ(app.transfer.TransferWaveform(job), TransferOutcome::Done);
+    const std::string record = sim.WaitForRecord();
+    ASSERT_GT(app.window.polls, 1);
+    EXPECT_EQ(wave_.front(), 7);
+    EXPECT_EQ(SimulatorProcess::Codes(record), Expected(atStart, 4));
+}
+
 TEST_F(LanTransfer, AbortWhileSendingEndsQuietly) {
     UseWave(RandomWave(5000, 10));
     SimulatorProcess& sim = Start();

@@ -187,22 +187,25 @@ TEST_F(Registry, FurtherNumbersOfAWindowPositionAreKeptAsRead) {
     EXPECT_EQ(stored("FormProperty/HandEdited"), "100,200,0,0");
 }
 
-TEST_F(Registry, ElevenWindowSlotsOfWhichTenAreWrittenBack) {
+TEST_F(Registry, EveryWindowKeepsItsOwnKeyAndOneMoreNameTakesTheSpareSlot) {
+    // Twelve windows (main, ten dialogs, progress) each under its own key;
+    // a thirteenth and fourteenth name share the spare slot, never written.
     {
         clsRegistry reg(file());
         reg.SetScreenSizeTwips({100000, 100000});
-        for (int i = 0; i < 12; ++i)
+        for (int i = 0; i < 14; ++i)
             reg.SetFormTop(QString("Form%1").arg(i, 2, 10, QChar('0')), 100 + i);
-        // The twelfth took slot 10 from the eleventh.
-        EXPECT_EQ(reg.FormTop("Form11"), 111);
+        EXPECT_EQ(reg.FormTop("Form13"), 113); // took the spare slot from Form12
         EXPECT_EQ(reg.FormTop("Form00"), 100);
+        EXPECT_EQ(reg.FormTop("Form11"), 111);
     }
     QSettings s(file(), QSettings::IniFormat);
     s.beginGroup("FormProperty");
     QStringList expected;
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 12; ++i)
         expected << QString("Form%1").arg(i, 2, 10, QChar('0'));
     EXPECT_EQ(s.childKeys(), expected);
+    EXPECT_EQ(s.value("Form11").toString(), "111,0,0,0");
 }
 
 TEST_F(Registry, ASecondInstanceSharesTheStore) {

@@ -9,6 +9,9 @@
 // event loop). Set ZW_WALK_SHOTS to a folder to keep a picture of each.
 #include "CaptionCatalog.h"
 #include "CurrentSetting.h"
+#include "EditSession.h"
+#include "EditorContext.h"
+#include "GuiDriver.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
@@ -16,6 +19,7 @@
 #include "ModelsFixture.h"
 #include "QtMessageService.h"
 #include "QtTranslations.h"
+#include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
 #include "VersionDialog.h"
 #include "VisibleText.h"
@@ -41,14 +45,6 @@
 #include <memory>
 
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "japanese_walk_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* instance = new QApplication(argc, argv);
-    return *instance;
-}
 
 // Proper names, units and abbreviations that stay as they are in Japanese.
 const QSet<QString> kAllowedWords = {
@@ -78,6 +74,8 @@ struct WalkContext {
     zw::Messages messages{catalog, boxes};
     zw::CurrentSetting setting;
     zw::WaveDocument document;
+    zwtest::ScriptedFileDialogService fileDialogs;
+    std::unique_ptr<zw::EditSession> session;
     std::unique_ptr<zw::EditorContext> editor;
     std::unique_ptr<zw::MainWindow> mainWindow;
 
@@ -88,8 +86,10 @@ struct WalkContext {
             EXPECT_TRUE(setting.restore({}));
             EXPECT_TRUE(document.allocate());
             document.setWaveLength(setting.waveLength());
+            session = std::make_unique<zw::EditSession>(document, setting, *registry);
             editor.reset(new zw::EditorContext{zw::Language::Japanese, catalog, messages, *registry,
-                                               document, setting, dir.path(), nullptr});
+                                               document, setting, *session, fileDialogs, dir.path(),
+                                               nullptr});
             mainWindow = std::make_unique<zw::MainWindow>(*editor);
             mainWindow->load(QString());
             mainWindow->resize(1000, 700);
@@ -196,7 +196,7 @@ std::vector<ModalFactory> modalFactories() {
 class JapaneseWalk : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        app();
+        zwtest::guiApp();
         zwtest::loadBundledModels();
         ASSERT_TRUE(zw::InstallQtTranslations(zw::Language::Japanese))
             << "Qt's Japanese translation (qtbase_ja.qm, package qt6-translations-l10n) is missing";

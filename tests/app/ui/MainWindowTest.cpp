@@ -3,11 +3,16 @@
 // with undo through the desktop clipboard, the digital view's pattern
 // buttons and line drags, open/save round trips, both languages, closing.
 #include "MainWindow.h"
+#include "CaptionCoverage.h"
 #include "CurrentSetting.h"
+#include "EditSession.h"
+#include "GuiDriver.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "ModelsFixture.h"
+#include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
+#include "ToolWindowHost.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
 #include "sigcore32.h"
@@ -17,11 +22,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -37,14 +44,6 @@ namespace {
 
 using zw::MarkerRecord;
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* instance = new QApplication(argc, argv);
-    return *instance;
-}
-
 std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
     zw::LockedBlock<int16_t> block(h);
     return std::vector<int16_t>(block.data() + from, block.data() + from + count);
@@ -53,7 +52,7 @@ std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
 class MainWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        app();
+        zwtest::guiApp();
         zwtest::loadBundledModels();
     }
 
@@ -62,6 +61,7 @@ protected:
     void open(zw::Language language) {
         window.reset();
         context.reset();
+        session.reset();
         ASSERT_TRUE(dir.isValid());
         registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
         catalog = std::make_unique<zw::MessageCatalog>(language);
@@ -70,8 +70,9 @@ protected:
         ASSERT_TRUE(setting.restore({}));
         ASSERT_TRUE(doc.allocate());
         doc.setWaveLength(setting.waveLength());
+        session = std::make_unique<zw::EditSession>(doc, setting, *registry);
         context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            dir.path(), nullptr});
+                                            *session, fileDialogs, dir.path(), nullptr});
         window = std::make_unique<zw::MainWindow>(*context);
         window->load(QString());
         window->resize(1000, 700);
@@ -80,9 +81,7 @@ protected:
     }
 
     template <typename T> T* find(const char* name) {
-        T* w = window->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return zwtest::findControl<T>(*window, name);
     }
     QAction* action(const char* name) { return find<QAction>(name); }
     QWidget* plot(const char* name = "Pict_Wave") { return find<QWidget>(name); }
@@ -94,21 +93,10 @@ protected:
 
     void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::NoButton,
                Qt::MouseButton button = Qt::NoButton) {
-        QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(w, &event);
+        zwtest::sendMouse(w, type, at, buttons, button);
     }
-    void drag(QWidget* w, QPoint from, QPoint to) {
-        mouse(w, QEvent::MouseMove, from);
-        mouse(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-        mouse(w, QEvent::MouseMove, to, Qt::LeftButton);
-        mouse(w, QEvent::MouseButtonRelease, to, Qt::NoButton, Qt::LeftButton);
-    }
-    void type(const char* name, const QString& value) {
-        QLineEdit* box = find<QLineEdit>(name);
-        box->setText(value);
-        emit box->editingFinished();
-    }
+    void drag(QWidget* w, QPoint from, QPoint to) { zwtest::dragMouse(w, from, to); }
+    void type(const char* name, const QString& value) { zwtest::typeInto(*window, name, value); }
     void setMarkers(double a, double b) {
         find<QRadioButton>("Opt_Scope_0")->setChecked(true);
         type("Txt_End_X", QString::number(length()));
@@ -123,11 +111,13 @@ protected:
 
     QTemporaryDir dir;
     zwtest::ScriptedMessageService boxes;
+    zwtest::ScriptedFileDialogService fileDialogs;
     std::unique_ptr<zw::clsRegistry> registry;
     std::unique_ptr<zw::MessageCatalog> catalog;
     std::unique_ptr<zw::Messages> messages;
     zw::CurrentSetting setting;
     zw::WaveDocument doc;
+    std::unique_ptr<zw::EditSession> session;
     std::unique_ptr<zw::EditorContext> context;
     std::unique_ptr<zw::MainWindow> window;
 };
@@ -284,7 +274,7 @@ TEST_F(MainWindowTest, PatternButtonsEditTheSelectedLines) {
     const QPoint inside(2, lineRow(0));
     mouse(p, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
     mouse(p, QEvent::MouseButtonRelease, inside, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(window->lineMask(), 1);
+    EXPECT_EQ(session->lineMask(), 1);
     find<QPushButton>("Btn_Pattern_1")->click(); // high
     EXPECT_EQ(codes(doc.current(), 9, 2), (std::vector<int16_t>{-32768, 0}));
     find<QPushButton>("Btn_Pattern_2")->click(); // invert
@@ -306,28 +296,25 @@ TEST_F(MainWindowTest, PatternButtonsEditTheSelectedLines) {
 TEST_F(MainWindowTest, OpenAndSaveRoundTripsInBothFormats) {
     fillRamp();
     const QString wdb = dir.filePath("wave.wdb");
-    window->chooseSaveFile = [&](const QString& proposed, const QString&) {
-        EXPECT_TRUE(proposed.endsWith("/Untitled"));
-        return wdb;
-    };
+    fileDialogs.answerSave(wdb);
     action("Menu_FileSaveAs")->trigger();
+    ASSERT_EQ(fileDialogs.saved.size(), 1u);
+    EXPECT_TRUE(fileDialogs.saved.back().proposedPath.endsWith("/Untitled"));
+    EXPECT_EQ(fileDialogs.saved.back().defaultExtension, "wdb");
     EXPECT_EQ(window->windowTitle(), "ZW4410 <" + wdb + ">");
     const QString txt = dir.filePath("wave.txt");
-    window->chooseSaveFile = [&](const QString& proposed, const QString&) {
-        EXPECT_EQ(proposed, txt); // the binary name with its extension replaced
-        return txt;
-    };
+    fileDialogs.answerSave(txt);
     action("Menu_FileSaveAs2")->trigger();
-    EXPECT_EQ(window->names().WaveFileName, txt);
+    // The binary name with its extension replaced.
+    EXPECT_EQ(fileDialogs.saved.back().proposedPath, txt);
+    EXPECT_EQ(session->names().WaveFileName, txt);
 
     W_ClearMemory(doc.current(), 0, 65536);
-    window->chooseOpenFile = [&](const QString& proposed, const QString&, const QString& selected) {
-        EXPECT_EQ(proposed, dir.filePath("wave"));
-        EXPECT_EQ(selected, "Text files(*.txt)");
-        return wdb;
-    };
+    fileDialogs.answerOpen(wdb);
     find<QComboBox>("Comb_XZoom_0")->setCurrentIndex(3);
     action("Menu_FileOpen")->trigger();
+    EXPECT_EQ(fileDialogs.opened.back().proposedPath, dir.filePath("wave"));
+    EXPECT_EQ(fileDialogs.opened.back().selectedFilter, "Text files(*.txt)");
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(codes(doc.current(), 0, 3), (std::vector<int16_t>{0, 1, 2}));
     EXPECT_FALSE(action("Menu_Undo")->isEnabled());
@@ -335,18 +322,16 @@ TEST_F(MainWindowTest, OpenAndSaveRoundTripsInBothFormats) {
     EXPECT_EQ(window->view().ViewRight(), length());
 
     W_ClearMemory(doc.current(), 0, 65536);
-    window->chooseOpenFile = [&](const QString&, const QString&, const QString&) { return txt; };
+    fileDialogs.answerOpen(txt);
     action("Menu_FileOpen")->trigger();
     EXPECT_EQ(codes(doc.current(), 0, 3), (std::vector<int16_t>{0, 1, 2}));
     EXPECT_TRUE(action("Menu_Undo")->isEnabled()); // a text file makes a backup
 
-    window->chooseOpenFile = [&](const QString&, const QString&, const QString&) {
-        return dir.filePath("wave.dat");
-    };
+    fileDialogs.answerOpen(dir.filePath("wave.dat"));
     action("Menu_FileOpen")->trigger();
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.last().text, "Invalid file extension.\r");
-    EXPECT_EQ(window->names().WaveFileName, txt);
+    EXPECT_EQ(session->names().WaveFileName, txt);
 
     // File > Save writes to the current name directly.
     QFile::remove(txt);
@@ -403,6 +388,87 @@ TEST_F(MainWindowTest, JapaneseCaptions) {
     open(zw::Language::English);
     EXPECT_EQ(find<QMenu>("Menu_File")->title(), "&File");
     EXPECT_EQ(find<QRadioButton>("Opt_Scope_1")->text(), "t&Rack");
+}
+
+TEST_F(MainWindowTest, ToolWindowsOpenThroughTheHostOneAtATime) {
+    // Without a registered window a tool's button and item stay disabled.
+    for (const char* name : {"Opt_DlgSel_0", "Opt_DlgSel_1", "Opt_DlgSel_2", "Opt_DlgSel_3"})
+        EXPECT_FALSE(find<QPushButton>(name)->isEnabled()) << name;
+    EXPECT_FALSE(action("Menu_Compress")->isEnabled());
+    EXPECT_FALSE(action("Menu_System")->isEnabled());
+
+    QPointer<QDialog> made;
+    const auto factory = [&made](QWidget* parent) {
+        made = new QDialog(parent);
+        return made.data();
+    };
+    window->tools().registerWindow(zw::ToolMode::Compress, factory);
+    window->tools().registerWindow(zw::ToolMode::Interpolate, factory);
+    window->tools().registerWindow(zw::ToolMode::SystemSetup, factory);
+    QPushButton* compress = find<QPushButton>("Opt_DlgSel_1");
+    QPushButton* spline = find<QPushButton>("Opt_DlgSel_2");
+    EXPECT_TRUE(compress->isEnabled());
+    EXPECT_TRUE(action("Menu_Compress")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("Opt_DlgSel_0")->isEnabled());
+
+    setMarkers(100, 200);
+    compress->click();
+    ASSERT_NE(made, nullptr);
+    EXPECT_TRUE(made->isVisible());
+    EXPECT_EQ(session->toolMode(), zw::ToolMode::Compress);
+    EXPECT_TRUE(compress->isChecked());
+    EXPECT_TRUE(action("Menu_Compress")->isChecked());
+    EXPECT_FALSE(spline->isEnabled()); // the other tools wait
+    EXPECT_FALSE(action("Menu_System")->isEnabled());
+    compress->click(); // pressing it again keeps it pressed
+    EXPECT_TRUE(compress->isChecked());
+
+    // The tool moves a marker and changes samples; then the user closes it.
+    find<QLineEdit>("Txt_Start_X")->setText("garbage");
+    session->setMarkers({50, 200});
+    made->close();
+    QApplication::processEvents();
+    EXPECT_EQ(session->toolMode(), zw::ToolMode::None);
+    EXPECT_FALSE(compress->isChecked());
+    EXPECT_FALSE(action("Menu_Compress")->isChecked());
+    EXPECT_TRUE(spline->isEnabled());
+    EXPECT_TRUE(action("Menu_System")->isEnabled());
+    EXPECT_EQ(number("Txt_Start_X"), 50);
+    QApplication::processEvents(); // the closed window is deleted
+    EXPECT_TRUE(made.isNull());
+
+    // The menu item opens its window too, and accepting it releases it.
+    action("Menu_Spline")->trigger();
+    ASSERT_NE(made, nullptr);
+    EXPECT_TRUE(spline->isChecked());
+    EXPECT_EQ(session->toolMode(), zw::ToolMode::Interpolate);
+    made->accept();
+    EXPECT_EQ(session->toolMode(), zw::ToolMode::None);
+    EXPECT_FALSE(spline->isChecked());
+
+    // Interpolation works on the analog display only.
+    find<QRadioButton>("Opt_DspSel_1")->setChecked(true);
+    EXPECT_FALSE(spline->isEnabled());
+    EXPECT_FALSE(action("Menu_Spline")->isEnabled());
+    EXPECT_TRUE(compress->isEnabled());
+    find<QRadioButton>("Opt_DspSel_0")->setChecked(true);
+    EXPECT_TRUE(spline->isEnabled());
+}
+
+TEST_F(MainWindowTest, EveryCaptionRowFindsAControl) {
+    const zw::CaptionCatalog captions(zw::Language::English);
+    EXPECT_EQ(zwtest::captionRowsWithoutControl(*window, captions, "MainWindow"), QStringList());
+}
+
+TEST_F(MainWindowTest, EveryCaptionRowOfTheAboutWindowFindsAControl) {
+    const zw::CaptionCatalog captions(zw::Language::English);
+    QStringList missing{"not run"};
+    zwtest::whenModalOpens([&](QWidget& about) {
+        missing = zwtest::captionRowsWithoutControl(about, captions, "VersionDialog");
+        about.close();
+    });
+    action("Menu_Version")->trigger();
+    EXPECT_EQ(missing, QStringList());
 }
 
 TEST_F(MainWindowTest, ClosingAsksFirst) {
