@@ -6,6 +6,8 @@
 #include "FileDialogService.h"
 #include "Grid.h"
 #include "Help.h"
+#include "HelpWindow.h"
+#include "InstallLayout.h"
 #include "MarkerTool.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
@@ -28,6 +30,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -185,9 +188,12 @@ void MainWindow::buildMenus() {
     Menu_Grid->setCheckable(true);
 
     QMenu* help = menu("Menu_MHelp");
+    // F1 reaches the help from every window of the program, tool windows too.
+    QAction* contents =
+        item(help, "Menu_Contents", &MainWindow::showHelp, QKeySequence::HelpContents);
+    contents->setShortcutContext(Qt::ApplicationShortcut);
+    help->addSeparator();
     item(help, "Menu_Version", &MainWindow::Menu_Version_Click);
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
 }
 
 void MainWindow::buildControls() {
@@ -845,11 +851,12 @@ void MainWindow::Btn_Pattern_Click(int index) {
 // File menu
 
 void MainWindow::Menu_FileNew_Click() {
-    // A new instance in the program's folder, where it finds the model
-    // files; it speaks the language of this one, however that was chosen.
+    // A new instance in this one's start-up folder, so that it reads the same
+    // model files by the same rule; it speaks the language of this one,
+    // however that was chosen.
     const QString program = QCoreApplication::applicationFilePath();
     const QString lang = ctx_.language == Language::English ? "--lang=en" : "--lang=ja";
-    QProcess::startDetached(program, {lang}, ctx_.programFolder);
+    QProcess::startDetached(program, {lang}, QDir::currentPath());
 }
 
 void MainWindow::resetView() {
@@ -899,7 +906,12 @@ void MainWindow::Menu_Version_Click() {
 }
 
 void MainWindow::showHelp() {
-    ShowHelp(static_cast<int>(HelpTopic::Main), ctx_.language, ctx_.programFolder, ctx_.messages);
+    // The topic of the tool window in use (tool modes and help topics share
+    // their numbers), else of the main window.
+    const int topic = static_cast<int>(ctx_.session.toolMode());
+    const QString folder = LocateInstallLayout(ctx_.programFolder).helpFolder;
+    ShowHelp(topic, ctx_.language, folder, ctx_.messages, DesktopPageOpener(),
+             [this](const QString& page) { return ShowInHelpWindow(page, captions_, *this); });
 }
 
 // ---------------------------------------------------------------------------

@@ -7,12 +7,18 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QUrl>
 
 namespace zw {
 
 PageOpener DesktopPageOpener() {
-    return [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    return [](const QString& path) {
+        // Without a display there is no desktop to hand the page to.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            return false;
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
 }
 
 QString HelpPagePath(int topic, Language language, const QString& helpFolder) {

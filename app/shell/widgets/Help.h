@@ -17,7 +17,8 @@ class Messages;
 // Shows a page; true when it could be shown.
 using PageOpener = std::function<bool(const QString& path)>;
 
-// Hands the page to the desktop's browser.
+// Hands the page to the desktop's browser; false when there is none to take
+// it (no browser, or no display: the offscreen platform).
 PageOpener DesktopPageOpener();
 
 // The page of a topic (HelpFileName) in `helpFolder`; empty when the topic
