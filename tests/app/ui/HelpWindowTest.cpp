@@ -3,6 +3,7 @@
 // application is reused; F1 in the main window.
 #include "HelpWindow.h"
 #include "CaptionCatalog.h"
+#include "CaptionCoverage.h"
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "EditorContext.h"
@@ -62,6 +63,7 @@ TEST_F(HelpWindowTest, ShowsAPageAndFollowsLinksWithHistory) {
     EXPECT_EQ(back->text(), "&Back");
     EXPECT_TRUE(browser->toPlainText().contains("Main window"));
     EXPECT_FALSE(back->isEnabled());
+    EXPECT_EQ(zwtest::captionRowsWithoutControl(window, captions, "HelpWindow"), QStringList());
 
     browser->setSource(QUrl("8832CRTE.html")); // what clicking the link does
     EXPECT_TRUE(browser->toPlainText().contains("Waveform Create"));
