@@ -21,13 +21,17 @@
 #include "QtTranslations.h"
 #include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
+#include "ToolMode.h"
+#include "ToolWindowHost.h"
 #include "VersionDialog.h"
 #include "VisibleText.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -42,6 +46,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 #include <memory>
 
 namespace {
@@ -64,6 +69,9 @@ const QStringList kAllowedPhrases = {
 // and their drivers (from the print system), paper sizes by their standards'
 // names, typographic units.
 const QSet<QString> kListsOfTheSystem = {"printers", "type", "pageSizeCombo", "unitCombo"};
+
+// Menu items of the main window that open a window of their own.
+const char* const kMenuWindows[] = {"Menu_FileImport", "Menu_Print", "Menu_Version"};
 
 struct WalkContext {
     QTemporaryDir dir;
@@ -229,6 +237,59 @@ TEST_F(JapaneseWalk, EveryWindowShowsJapaneseOnly) {
         QWidget& shown = window ? *window : static_cast<QWidget&>(context.main());
         shown.show();
         expectJapanese(factory.name, shown);
+    }
+}
+
+TEST_F(JapaneseWalk, EveryToolWindowShowsJapaneseOnly) {
+    // The windows registered with the tool-window host, each opened as its
+    // button does, then closed.
+    WalkContext context;
+    zw::MainWindow& main = context.main();
+    int walked = 0;
+    for (int m = 0; m < zw::kToolModeCount; ++m) {
+        const auto mode = static_cast<zw::ToolMode>(m);
+        if (mode == zw::ToolMode::None || !main.tools().isRegistered(mode))
+            continue;
+        SCOPED_TRACE(m);
+        QDialog* window = main.tools().open(mode);
+        ASSERT_NE(window, nullptr) << "tool " << m << " did not open";
+        expectJapanese(qPrintable(window->objectName()), *window);
+        window->reject();
+        QApplication::processEvents();
+        ++walked;
+    }
+    std::cout << "tool windows walked: " << walked << "\n";
+}
+
+TEST_F(JapaneseWalk, WindowsOfTheMenusShowJapaneseOnly) {
+    // The windows the main window's menus open (print, import ...), once they
+    // are there: a modal one is read while it runs, a modeless one when shown.
+    WalkContext context;
+    zw::MainWindow& main = context.main();
+    for (const char* name : kMenuWindows) {
+        auto* action = main.findChild<QAction*>(name);
+        if (!action || !action->isEnabled())
+            continue;
+        SCOPED_TRACE(name);
+        const QWidgetList before = QApplication::topLevelWidgets();
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                seen = true;
+                expectJapanese(name, *modal);
+                modal->close();
+            }
+        });
+        action->trigger();
+        QApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!before.contains(w) && w->isVisible()) {
+                seen = true;
+                expectJapanese(name, *w);
+                w->close();
+            }
+        }
+        EXPECT_TRUE(seen) << name << " showed no window";
     }
 }
 
