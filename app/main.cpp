@@ -15,6 +15,7 @@
 #include "QtTranslations.h"
 #include "StartupChoices.h"
 #include "SystemStartup.h"
+#include "TextCodec.h"
 #include "UsbTmcTable.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
@@ -93,6 +94,21 @@ zw::StoredSetting storedSetting(zw::clsRegistry& registry) {
     return s;
 }
 
+// The box of a start refused because another process keeps the settings
+// file locked: running on would change shared state unprotected.
+QString settingsLockedText(const zw::MessageCatalog& catalog, const zw::clsRegistry& registry) {
+    const bool english = catalog.EnglishMode();
+    QString text = english
+                       ? QStringLiteral("The settings file is locked by another ZW4410 that "
+                                        "does not respond. Close it, then start again.")
+                       : QStringLiteral("設定ファイルが応答しない別のZW4410にロックされています。"
+                                        "そのZW4410を終了してから起動し直してください。");
+    text += u'\r' + registry.settingsFile();
+    if (!registry.SettingsLockHolder().isEmpty())
+        text += u'\r' + registry.SettingsLockHolder();
+    return text + u'\r' + catalog.MessageText(0);
+}
+
 void storeSetting(zw::clsRegistry& registry, const zw::StoredSetting& s) {
     const zw::clsRegistry::Batch batch(registry);
     registry.SetSetting("Sysinfo", "sys_no", QString::number(s.sysNo));
@@ -126,13 +142,19 @@ void printPaths(QTextStream& out, const StartupSources& s) {
         << "language: " << (s.language == zw::Language::English ? "en" : "ja") << "\n";
 }
 
+// The arguments as the system gave them: a file name keeps its bytes even
+// when they are not UTF-8.
+QStringList nativeArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << zw::FileNameFromNative(argv[i]);
+    return arguments;
+}
+
 // Answers --help, --version and --paths without a display; nothing for a
 // command line that starts the editor.
 std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine command = parse(arguments);
+    const CommandLine command = parse(nativeArguments(argc, argv));
     QTextStream out(stdout);
     if (!command.error.isEmpty()) {
         QTextStream(stderr) << "ZW4410: " << command.error << "\n";
@@ -166,7 +188,8 @@ int main(int argc, char* argv[]) {
     // ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    const CommandLine command = parse(app.arguments().mid(1));
+    // QApplication has taken its own options out of argv.
+    const CommandLine command = parse(nativeArguments(argc, argv));
     const StartupSources sources = startupSources(command);
     zw::clsRegistry registry;
     const zw::Language language = sources.language;
@@ -174,6 +197,10 @@ int main(int argc, char* argv[]) {
     const zw::MessageCatalog catalog(language);
     zw::QtMessageService service;
     zw::Messages messages(catalog, service);
+    if (registry.SettingsLocked()) {
+        messages.ShowErrorText(settingsLockedText(catalog, registry));
+        return 1;
+    }
 
     zw::CurrentSetting setting;
     zw::WaveDocument document;

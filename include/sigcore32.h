@@ -168,10 +168,14 @@ SIGCORE32_API void W_InitRand(int32_t seed);
  *
  * The caller prepares the surface (pen for the trace, background) and passes
  * its size in pixels. Traces emit at most three points per pixel column. The
- * wave functions return the memory handle when the call was valid and 0 when
- * the length is not positive, a size is not positive, or an argument is
- * invalid; then nothing is drawn.
+ * wave and digital functions return the memory handle when the call was valid
+ * and 0 when the length is not positive, a size is not positive or exceeds
+ * SIGCORE32_MAX_SURFACE_SIZE, or an argument is invalid; then nothing is
+ * drawn. The size limit, far beyond any screen or printed page, bounds the
+ * work and memory of one call whatever size is passed.
  * ------------------------------------------------------------------------- */
+
+#define SIGCORE32_MAX_SURFACE_SIZE 65536
 
 /* The trace of `length` samples from start, zoomed (row = floor(((32767 -
  * code) - top) * height / span)) and clipped to the surface. span must be a

@@ -1,5 +1,6 @@
 // C++ helpers over the platform layer: a scoped lock of a global memory block
-// seen as an array of elements, so that no pointer outlives its lock.
+// seen as an array of elements, so that no pointer outlives its lock, and the
+// door every exported function of the libraries passes through.
 #ifndef ZWPLATFORM_HPP
 #define ZWPLATFORM_HPP
 
@@ -7,6 +8,8 @@
 
 #include <cstddef>
 #include <span>
+#include <type_traits>
+#include <utility>
 
 namespace zw {
 
@@ -39,6 +42,26 @@ private:
     T* data_ = nullptr;
     std::size_t count_ = 0;
 };
+
+// The door of an exported function: nothing thrown inside may cross the C
+// boundary, so any exception becomes the function's failure result (an
+// allocation that fails included).
+template <typename Body, typename Result = std::invoke_result_t<Body&>>
+Result GuardedExport(std::type_identity_t<Result> failure, Body&& body) noexcept {
+    try {
+        return std::forward<Body>(body)();
+    } catch (...) {
+        return failure;
+    }
+}
+
+// The same for a function without a result: a failure does nothing more.
+template <typename Body> void GuardedExport(Body&& body) noexcept {
+    try {
+        std::forward<Body>(body)();
+    } catch (...) {
+    }
+}
 
 } // namespace zw
 

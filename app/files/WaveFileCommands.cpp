@@ -7,7 +7,9 @@
 #include "docio32.h"
 #include "sigcore32.h"
 
-#include <QFileInfo>
+#include "TextCodec.h"
+
+#include <sys/stat.h>
 
 #include <array>
 
@@ -38,28 +40,31 @@ private:
 } // namespace
 
 int WaveFileCommands::open(const QString& path) {
+    // The libraries get the name's own bytes, whatever their encoding.
+    const QByteArray native = NativeWavePath(path);
     int result = kInvalidExtension;
     switch (WaveFileKindOf(path)) {
     case WaveFileKind::Binary:
-        result = openBinary(path);
+        result = openBinary(native);
         break;
     case WaveFileKind::Text:
-        result = openText(path);
+        result = openText(native);
         break;
     case WaveFileKind::Unknown:
         return kInvalidExtension;
     }
     if (result != 0)
         return kFileReadError;
-    names_.setFromWavePath(path);
+    names_.setFromWavePath(FileNameFromNative(native));
     return 0;
 }
 
-int WaveFileCommands::openBinary(const QString& path) {
+int WaveFileCommands::openBinary(const QByteArray& path) {
     // A file too short to hold its setup block is no wave file: reading it
     // would leave a setting made of the block's old and new bytes.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() < DOCIO32_SETUP_BLOCK_SIZE)
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size < DOCIO32_SETUP_BLOCK_SIZE)
         return kFileReadError;
     // Read into scratch, so that a file that fails at any step leaves the
     // document and the setting as they were. A short file keeps the
@@ -69,7 +74,7 @@ int WaveFileCommands::openBinary(const QString& path) {
         return kFileReadError;
     W_CopyMemory(document_.current(), scratch.get(), 0, 0, WaveDocument::kMemorySamples);
     std::array<uint8_t, DOCIO32_SETUP_BLOCK_SIZE> block{};
-    if (Read8832File(path.toUtf8().constData(), block.data(), scratch.get()) != 0)
+    if (Read8832File(path.constData(), block.data(), scratch.get()) != 0)
         return kFileReadError;
     DeviceInfo decoded = setting_.info();
     int32_t interfaceType = setting_.interfaceType();
@@ -83,16 +88,16 @@ int WaveFileCommands::openBinary(const QString& path) {
     return 0;
 }
 
-int WaveFileCommands::openText(const QString& path) {
+int WaveFileCommands::openText(const QByteArray& path) {
     document_.backup();
-    return LoadWaveData(path.toUtf8().constData(), document_.current(), 0,
+    return LoadWaveData(path.constData(), document_.current(), 0,
                         static_cast<int32_t>(document_.WaveLength()));
 }
 
 int WaveFileCommands::save(const QString& path) {
     // The setting's memory size as chosen now.
     setting_.selectMemorySize(setting_.info().MemorySizeIndex);
-    const QByteArray file = path.toUtf8();
+    const QByteArray file = NativeWavePath(path);
     int32_t result = 0;
     switch (WaveFileKindOf(path)) {
     case WaveFileKind::Binary: {
@@ -111,7 +116,7 @@ int WaveFileCommands::save(const QString& path) {
     }
     if (result != 0)
         return kFileWriteError;
-    names_.setFromWavePath(path);
+    names_.setFromWavePath(FileNameFromNative(file));
     return 0;
 }
 

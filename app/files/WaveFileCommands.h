@@ -2,10 +2,12 @@
 // the file name, the document memory, the setup block of binary files and
 // the document's file names. Results are 0 or the catalogue message to show
 // (7 invalid extension, 71 read error, 72 write error); a failed open or
-// save changes neither the document nor its names.
+// save changes neither the document nor its names. Paths are names as
+// FileNameFromNative keeps them; the libraries get their bytes.
 #ifndef ZW_FILES_WAVEFILECOMMANDS_H
 #define ZW_FILES_WAVEFILECOMMANDS_H
 
+#include <QByteArray>
 #include <QString>
 
 namespace zw {
@@ -26,8 +28,8 @@ public:
     int save(const QString& path);
 
 private:
-    int openBinary(const QString& path);
-    int openText(const QString& path);
+    int openBinary(const QByteArray& path);
+    int openText(const QByteArray& path);
 
     WaveDocument& document_;
     CurrentSetting& setting_;

@@ -1,6 +1,13 @@
 #include "WaveFileNames.h"
 
 #include "DocumentNames.h"
+#include "TextCodec.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace zw {
 
@@ -18,7 +25,42 @@ QString untitledIn(const QString& folder) {
     return folder.isEmpty() ? QString(kUntitled) : folder + "/" + kUntitled;
 }
 
+// The entry of `folder` that a dialog would show as `shown`, when exactly one
+// does; else the name as it stands.
+QByteArray entryShownAs(const QByteArray& folder, const QString& shown) {
+    QByteArray found;
+    int matches = 0;
+    if (DIR* dir = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            if (QFile::decodeName(entry->d_name) == shown && ++matches == 1)
+                found = entry->d_name;
+        }
+        ::closedir(dir);
+    }
+    return matches == 1 ? found : NativeFileName(shown);
+}
+
 } // namespace
+
+QByteArray NativeWavePath(const QString& path) {
+    const QByteArray native = NativeFileName(path);
+    struct stat info {};
+    if (!path.contains(QChar::ReplacementCharacter) || ::lstat(native.constData(), &info) == 0)
+        return native;
+    const QStringList parts = path.split(u'/');
+    QByteArray resolved;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        const QByteArray folder = !resolved.isEmpty()     ? resolved
+                                  : path.startsWith(u'/') ? QByteArray("/")
+                                                          : QByteArray(".");
+        if (i > 0)
+            resolved += '/';
+        resolved += part.contains(QChar::ReplacementCharacter) ? entryShownAs(folder, part)
+                                                               : NativeFileName(part);
+    }
+    return resolved;
+}
 
 QString WaveFileExtension(const QString& path) {
     const QString leaf = path.mid(path.lastIndexOf('/') + 1);

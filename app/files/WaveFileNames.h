@@ -36,6 +36,13 @@ FileDialogProposal OpenProposal(const QString& waveFileName, const QString& docu
 FileDialogProposal SaveProposal(const QString& waveFileName, const QString& extension,
                                 const QString& documentsFolder);
 
+// The bytes of the file `path` names, for the libraries. Names from the
+// command line and the document are kept as FileNameFromNative made them
+// (any bytes, exactly). A file dialog gives U+FFFD for each byte of a name
+// that is not UTF-8: such a part is matched against the entries of its
+// folder, and the one entry that reads the same gives its bytes.
+QByteArray NativeWavePath(const QString& path);
+
 // The filters of the wave file dialogs, entries separated by ";;": binary,
 // text and all files for opening; one of the first two for saving.
 QString OpenFileFilter(Language language);

@@ -184,6 +184,8 @@ const CaptionRow kSystemDialog[] = {
     {"Label_GPIB_0:USB", "USB ID(&G)", "USB I&D"},
     {"Label_GPIB_1", "波形ﾒﾓﾘ番号(&B)", "Memory Num&ber"},
     {"Label_SerialNo", "ｼﾘｱﾙ番号(&R)", "Se&rial Number"},
+    {"Label_LanHost", "ﾎｽﾄ(&H)", "&Host"},
+    {"Label_LanPort", "ﾎﾟｰﾄ(&T)", "Por&t"},
     {"Label_MSize", "波形ﾒﾓﾘｻｲｽﾞ(&Z)", "Memory Si&ze"},
     {"Label_MName", "波形ﾒﾓﾘ名(&N)", "Memory &Name"},
     {"Label_Channel", "ﾁｬﾈﾙ(&C)", "&Channel"},
@@ -199,6 +201,10 @@ const CaptionRow kSystemDialog[] = {
     {"Label_Oscil_1", "周期(&O)", "Peri&od"},
     {"Label_Oscil_2", "振幅(&A)", "&Amplitude"},
     {"Label_Oscil_3", "ｵﾌｾｯﾄ(&D)", "&DC Offset"},
+    {"Label_OscilUnit_0", "Hz", "Hz"},
+    {"Label_OscilUnit_1", "sec", "sec"},
+    {"Label_OscilUnit_2", "Vpp", "Vpp"},
+    {"Label_OscilUnit_3", "V", "V"},
     {"Label_Unit_0", "X軸単位(&X)", "&X-Axis Unit"},
     {"Label_Unit_1", "Y軸単位(&Y)", "&Y-Axis Unit"},
     {"Label_UnitMin", "最小値", "Min"},
@@ -217,6 +223,12 @@ const CaptionRow kSystemDialog[] = {
     {"Msg:SerialFormat", "Please Input SN and Serial Numbers!(SNXXXXXX)",
      "Please Input SN and Serial Numbers!(SNXXXXXX)"},
     {"Msg:SerialMissing", "Please Input the Serial Number!", "Please Input the Serial Number!"},
+    {"Msg:LanHost", "ﾎｽﾄ名またはIPｱﾄﾞﾚｽを入力してください。",
+     "Please input the host name or IP address."},
+    {"Msg:LanPort", "ﾎﾟｰﾄ番号は1～65535の範囲で入力してください。",
+     "Please input a port number from 1 to 65535."},
+    {"Msg:OcbFilter", "ｼｽﾃﾑ設定ﾌｧｲﾙ (*.ocb)", "System Setup File (*.ocb)"},
+    {"Msg:AllFilter", "すべてのﾌｧｲﾙ (*)", "All Files (*)"},
 };
 
 const CaptionRow kPrintDialog[] = {
@@ -295,6 +307,7 @@ const CaptionRow kFrmGPIBExit[] = {
     {"FrmGPIBExit", "波形データ転送", "Copy wave data"},
     {"Label_Phase:Convert", "Data convert", "Data convert"},
     {"Label_Phase:Send", "Send data", "Send data"},
+    {"Label_Phase:Loop", "Loop test", "Loop test"},
     {"Btn_Cancel", "ｷｬﾝｾﾙ", "Cancel"},
     {"Msg:LoopTestEnd", "次の転送完了後テストを終了します", "次の転送完了後テストを終了します"},
 };

@@ -1,5 +1,7 @@
 #include "DocumentNames.h"
 
+#include "TextCodec.h"
+
 namespace zw {
 
 void DocumentNames::setFromWavePath(const QString& path) {
@@ -11,7 +13,7 @@ void DocumentNames::setFromWavePath(const QString& path) {
 }
 
 QString MainWindowTitle(const DocumentNames& names) {
-    return QString(kProgramName) + " <" + names.WaveFileName + ">";
+    return QString(kProgramName) + " <" + DisplayFileName(names.WaveFileName) + ">";
 }
 
 } // namespace zw

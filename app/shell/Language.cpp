@@ -2,13 +2,14 @@
 #include "Language.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 
 namespace zw {
 
 Language LanguageFromMarker(const QString& directory) {
-    QFile marker(QDir(directory).filePath(QString::fromLatin1(kEnglishMarkerFile)));
-    return marker.open(QIODevice::ReadOnly) ? Language::English : Language::Japanese;
+    // Its presence is what counts; it is never opened (a FIFO would block).
+    const QString marker = QDir(directory).filePath(QString::fromLatin1(kEnglishMarkerFile));
+    return QFileInfo::exists(marker) ? Language::English : Language::Japanese;
 }
 
 std::optional<Language> LanguageFromName(QStringView name) {

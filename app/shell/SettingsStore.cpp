@@ -4,7 +4,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -37,7 +36,8 @@ QString joinKey(const QString& section, const QString& key) {
 
 } // namespace
 
-SettingsStore::SettingsStore(const QString& path) : path_(QFileInfo(path).absoluteFilePath()) {}
+SettingsStore::SettingsStore(const QString& path, int lockTimeoutMs)
+    : path_(QFileInfo(path).absoluteFilePath()), lockTimeoutMs_(lockTimeoutMs) {}
 
 SettingsStore::~SettingsStore() {
     while (depth_ > 0)
@@ -78,12 +78,16 @@ QStringList SettingsStore::sections() {
 
 void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
     Sequence s(*this);
+    if (!mayWrite())
+        return;
     settings().setValue(joinKey(section, key), value);
     dirty_ = true;
 }
 
 void SettingsStore::remove(const QString& section, const QString& key) {
     Sequence s(*this);
+    if (!mayWrite())
+        return;
     settings().remove(joinKey(section, key));
     dirty_ = true;
 }
@@ -92,20 +96,25 @@ void SettingsStore::begin() {
     if (depth_++ > 0)
         return;
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    lock_ = std::make_unique<QLockFile>(lockPath());
-    // Only a dead holder makes the lock stale, however long a sequence runs.
-    lock_->setStaleLockTime(0);
-    // Short random waits instead of QLockFile's growing ones, so that a
-    // waiting instance is not starved by one that locks again and again.
-    // A lock that cannot even be created (no folder, no permission) is given
-    // up at once; only one held by another instance is waited for.
-    const QDeadlineTimer deadline(kLockTimeoutMs);
-    locked_ = lock_->tryLock(0);
-    while (!locked_ && lock_->error() == QLockFile::LockFailedError && !deadline.hasExpired()) {
+    lock_ = std::make_unique<ProcessLock>(lockPath());
+    // Short random waits, so that a waiting instance is not starved by one
+    // that locks again and again. A lock that cannot even be made (no
+    // folder, no permission) is given up at once; only one held by a running
+    // process is waited for.
+    const QDeadlineTimer deadline(lockTimeoutMs_);
+    ProcessLock::Attempt attempt = lock_->tryLock();
+    while (attempt == ProcessLock::Attempt::Busy && !deadline.hasExpired()) {
         QThread::msleep(1 + QRandomGenerator::global()->bounded(4));
-        locked_ = lock_->tryLock(0);
+        attempt = lock_->tryLock();
     }
-    if (!locked_)
+    locked_ = attempt == ProcessLock::Attempt::Locked;
+    timedOut_ = attempt == ProcessLock::Attempt::Busy;
+    lockHolder_ = timedOut_ ? ProcessLock::holderOf(lockPath()) : QString();
+    if (timedOut_)
+        qWarning(
+            "settings: %s is held by %s; changes are refused", qPrintable(lockPath()),
+            qPrintable(lockHolder_.isEmpty() ? QStringLiteral("another process") : lockHolder_));
+    else if (!locked_)
         qWarning("settings: could not lock %s; going on without it", qPrintable(lockPath()));
     stampAtBegin_ = modificationMs(path_);
     if (settings_)
@@ -128,8 +137,6 @@ void SettingsStore::end() {
     if (--depth_ > 0)
         return;
     commit();
-    if (locked_)
-        lock_->unlock();
     lock_.reset();
     locked_ = false;
 }

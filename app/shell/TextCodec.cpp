@@ -3,6 +3,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
@@ -40,7 +41,81 @@ QString decodeCp932(QByteArrayView bytes) {
     return QString::fromUtf8(out);
 }
 
+constexpr char16_t kEscapeBase = 0xDC00;
+
+bool isEscape(QChar c) {
+    return c.unicode() >= kEscapeBase + 0x80 && c.unicode() <= kEscapeBase + 0xFF;
+}
+
+// The length of the well-formed UTF-8 sequence at `at`, 0 when there is none.
+qsizetype utf8SequenceAt(QByteArrayView bytes, qsizetype at) {
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[at + i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    qsizetype length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size() || byte(1) < low || byte(1) > high)
+        return 0;
+    for (qsizetype i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
 } // namespace
+
+QString FileNameFromNative(QByteArrayView bytes) {
+    QString name;
+    name.reserve(bytes.size());
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype length = utf8SequenceAt(bytes, at);
+        if (length == 0) {
+            name += QChar(char16_t(kEscapeBase + static_cast<unsigned char>(bytes[at])));
+            ++at;
+        } else {
+            name += QString::fromUtf8(bytes.sliced(at, length));
+            at += length;
+        }
+    }
+    return name;
+}
+
+QByteArray NativeFileName(QStringView name) {
+    QByteArray bytes;
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (!isEscape(name[i]) || (i > 0 && name[i - 1].isHighSurrogate()))
+            continue;
+        bytes += name.sliced(plainFrom, i - plainFrom).toUtf8();
+        bytes += static_cast<char>(name[i].unicode() - kEscapeBase);
+        plainFrom = i + 1;
+    }
+    bytes += name.sliced(plainFrom).toUtf8();
+    return bytes;
+}
+
+QString DisplayFileName(QStringView name) {
+    if (std::none_of(name.begin(), name.end(), isEscape))
+        return name.toString();
+    const QByteArray bytes = NativeFileName(name);
+    const QString text = DecodeFileText(bytes);
+    return text.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(bytes) : text;
+}
 
 QString DecodeFileText(QByteArrayView bytes) {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);

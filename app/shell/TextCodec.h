@@ -25,6 +25,17 @@ QString DecodeField(const char* field, std::size_t size);
 // added when the text fills the field.
 void EncodeField(char* field, std::size_t size, QStringView text, char pad = ' ');
 
+// File names are the bytes the system gives, which need not be UTF-8 (a name
+// made on Japanese Windows is CP932, an old one Latin-1). Kept in a QString
+// they must come back exactly: valid UTF-8 decodes as usual and every other
+// byte b becomes the lone surrogate U+DC00 + b (b >= 0x80), which no text
+// contains, so NativeFileName gives the very bytes back.
+QString FileNameFromNative(QByteArrayView bytes);
+QByteArray NativeFileName(QStringView name);
+// A file name for showing: as it is when its bytes are UTF-8, else decoded
+// as CP932 or, failing that, Latin-1.
+QString DisplayFileName(QStringView name);
+
 } // namespace zw
 
 #endif // ZW_SHELL_TEXTCODEC_H

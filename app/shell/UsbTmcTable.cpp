@@ -1,6 +1,7 @@
 #include "UsbTmcTable.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace zw {
 
@@ -23,7 +24,8 @@ std::optional<UsbTmcTable> UsbTmcTable::Parse(const QByteArray& text) {
 
 std::optional<UsbTmcTable> UsbTmcTable::Read(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A FIFO would block the open, a device could be read for ever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError)

@@ -68,9 +68,14 @@ QString clsRegistry::DefaultSettingsFile() {
     return config.isEmpty() ? file : config + u'/' + file;
 }
 
-clsRegistry::clsRegistry(const QString& settingsFile)
-    : store_(settingsFile), instances_(store_.instanceDirectory()) {
+clsRegistry::clsRegistry(const QString& settingsFile, int lockTimeoutMs)
+    : store_(settingsFile, lockTimeoutMs), instances_(store_.instanceDirectory()) {
     SettingsStore::Sequence sequence(store_);
+    if (store_.timedOut()) {
+        settingsLocked_ = true;
+        released_ = true; // nothing registered, nothing to end
+        return;
+    }
     registerInstance();
     debugMode_ = isTrueText(store_.read(kSystem, QStringLiteral("DebugMode")));
     loopTest_ = isTrueText(store_.read(kSystem, QStringLiteral("LoopTest")));
@@ -165,6 +170,8 @@ bool clsRegistry::GpibBusy(int board) {
 }
 
 void clsRegistry::writeBusy(int board, bool busy) {
+    if (store_.timedOut())
+        return; // refused: the mark and who holds it stay as they are
     const QString section = boardSection(board);
     store_.write(section, kBusy, busy ? kTrue : kFalse);
     if (busy) {
@@ -188,6 +195,8 @@ bool clsRegistry::TryClaimGpibBusy(int board) {
     if (!validBoard(board))
         return false;
     SettingsStore::Sequence sequence(store_);
+    if (store_.timedOut())
+        return false; // another instance hangs in the store: not safely free
     if (isTrueText(store_.read(boardSection(board), kBusy))) {
         // Held, unless its holder has ended without clearing it.
         const auto owner = store_.read(boardSection(board), kOwner);

@@ -57,7 +57,8 @@ public:
     // The settings file of the user: <config>/ZW4410/ZW4410.ini.
     static QString DefaultSettingsFile();
 
-    explicit clsRegistry(const QString& settingsFile = DefaultSettingsFile());
+    explicit clsRegistry(const QString& settingsFile = DefaultSettingsFile(),
+                         int lockTimeoutMs = SettingsStore::kLockTimeoutMs);
     ~clsRegistry();
     clsRegistry(const clsRegistry&) = delete;
     clsRegistry& operator=(const clsRegistry&) = delete;
@@ -65,6 +66,13 @@ public:
     // Ends the registration: recounts "WinCount", clears the busy marks this
     // instance set, writes the window positions. Later calls do nothing.
     void Release();
+
+    // True when another running process held the settings file's update
+    // lock for the whole wait at creation: this instance is then not
+    // registered, writes nothing, and must not run unprotected. The holder
+    // as its lock file names it ("process 123 on host"; may be empty).
+    bool SettingsLocked() const { return settingsLocked_; }
+    QString SettingsLockHolder() const { return store_.lockHolder(); }
 
     // True when another instance was running when this one started.
     bool PreviousInstance() const { return previousInstance_; }
@@ -154,6 +162,7 @@ private:
     SettingsStore store_;
     InstanceLocks instances_;
     bool released_ = false;
+    bool settingsLocked_ = false;
     bool previousInstance_ = false;
     int winH_ = 0;
     int gpibId_ = 0;

@@ -32,36 +32,29 @@ extern "C" {
 CURVEFIT32_API int32_t Spline_Hokan_Line(ZwMemHandle memory, double x1, double x2, const double* xs,
                                          const double* ys, int32_t n, int32_t total,
                                          int32_t /*full_scale*/) {
-    try {
+    return zw::GuardedExport(0, [&] {
         return rewriteStretch(memory, {x1, x2, xs, ys, n, total},
                               [](const CurveJob& job) { return curvefit::polylineValues(job); });
-    } catch (...) {
-        return 0;
-    }
+    });
 }
 
 CURVEFIT32_API int32_t Spline_Hokan_Spline(int32_t mode, ZwMemHandle memory, double x1, double x2,
                                            const double* xs, const double* ys, int32_t n,
                                            int32_t total, int32_t /*full_scale*/) {
-    try {
-        if (mode < 0 || mode > 2)
-            return 0;
-        const auto splineMode = static_cast<curvefit::SplineMode>(mode);
+    if (mode < 0 || mode > 2)
+        return 0;
+    const auto splineMode = static_cast<curvefit::SplineMode>(mode);
+    return zw::GuardedExport(0, [&] {
         return rewriteStretch(memory, {x1, x2, xs, ys, n, total}, [=](const CurveJob& job) {
             return curvefit::splineValues(job, splineMode);
         });
-    } catch (...) {
-        return 0;
-    }
+    });
 }
 
 CURVEFIT32_API void Q_Sort(double* keys, double* values, int32_t first, int32_t last) {
     if (!keys || !values || first < 0 || first >= last)
         return;
-    try {
-        curvefit::quickSort(keys, values, first, last);
-    } catch (...) {
-    }
+    zw::GuardedExport([&] { curvefit::quickSort(keys, values, first, last); });
 }
 
 } // extern "C"

@@ -4,7 +4,6 @@
 
 #include "ClipboardPaste.h"
 #include "ClipboardTokenizer.h"
-#include "ExportGuard.h"
 #include "SampleText.h"
 
 #include "zwplatform.hpp"
@@ -65,7 +64,7 @@ extern "C" {
 
 DOCIO32_API int32_t SetClipBoard(ZwClipboardOwner* owner, ZwMemHandle memory, int32_t start,
                                  int32_t count) {
-    return guarded(DOCIO32_CLIPBOARD_ERROR, [&] {
+    return zw::GuardedExport(DOCIO32_CLIPBOARD_ERROR, [&] {
         const zw::LockedBlock<int16_t> samples(memory);
         if (!samples || start < 0 || count < 0 || static_cast<std::size_t>(start) > samples.size())
             return DOCIO32_CLIPBOARD_ERROR;
@@ -87,7 +86,7 @@ DOCIO32_API int32_t SetClipBoard(ZwClipboardOwner* owner, ZwMemHandle memory, in
 
 DOCIO32_API int32_t GetClipBoard(ZwClipboardOwner* owner, ZwMemHandle memory, int32_t start,
                                  int32_t length, int32_t usedLength, int32_t* pasted) {
-    return guarded(DOCIO32_CLIPBOARD_ERROR, [&] {
+    return zw::GuardedExport(DOCIO32_CLIPBOARD_ERROR, [&] {
         if (length < 0 || usedLength <= 0)
             return DOCIO32_OK;
         if (pasted)

@@ -1,5 +1,7 @@
 #include "FilePrefixReader.h"
 
+#include "RegularFile.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,7 +12,7 @@ FilePrefix readFilePrefix(const char* path, std::size_t maxBytes) {
     FilePrefix result;
     if (path == nullptr || *path == '\0')
         return result;
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    const int fd = openRegularFile(path);
     if (fd < 0)
         return result;
     result.bytes.resize(maxBytes);
@@ -21,7 +23,7 @@ FilePrefix readFilePrefix(const char* path, std::size_t maxBytes) {
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            result.outcome = FilePrefix::Outcome::ReadFailed; // a folder lands here too
+            result.outcome = FilePrefix::Outcome::ReadFailed;
             break;
         }
         if (got == 0)

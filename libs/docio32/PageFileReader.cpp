@@ -3,8 +3,8 @@
 #include "docio32.h"
 
 #include "CNumbers.h"
-#include "ExportGuard.h"
 #include "TextLineReader.h"
+#include "zwplatform.hpp"
 
 #include <algorithm>
 #include <array>
@@ -236,7 +236,7 @@ extern "C" {
 
 DOCIO32_API int32_t ReadWaveListHeader(FILE* file, double* xAtFirst, double* xAtEnd,
                                        double* yLowest, double* yHighest) {
-    return guarded(-1, [&] {
+    return zw::GuardedExport(-1, [&] {
         if (file == nullptr)
             return -1;
         const long startedAt = std::ftell(file);
@@ -260,7 +260,7 @@ DOCIO32_API int32_t ReadWaveListHeader(FILE* file, double* xAtFirst, double* xAt
 DOCIO32_API int32_t ReadOneWaveList(FILE* file, int16_t* pageNumber, int16_t* type, double* start,
                                     double* end, double* parameters, char* constants,
                                     char* expression) {
-    return guarded(-1, [&] {
+    return zw::GuardedExport(-1, [&] {
         if (file == nullptr)
             return -1;
         TextLineReader lines = pageLines(file);

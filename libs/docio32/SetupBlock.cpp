@@ -2,7 +2,7 @@
 // every field at a fixed offset, little-endian, texts padded to their width.
 #include "docio32.h"
 
-#include "ExportGuard.h"
+#include "zwplatform.hpp"
 
 #include <algorithm>
 #include <array>
@@ -193,7 +193,7 @@ extern "C" {
 
 DOCIO32_API int32_t EncodeSetupBlock(const DeviceInfo* info, int32_t interfaceType,
                                      uint8_t* setupBlock) {
-    return guarded(-1, [&] {
+    return zw::GuardedExport(-1, [&] {
         if (info == nullptr || setupBlock == nullptr)
             return -1;
         // The decoder tells the two parts of the first word apart by its size,
@@ -214,7 +214,7 @@ DOCIO32_API int32_t EncodeSetupBlock(const DeviceInfo* info, int32_t interfaceTy
 
 DOCIO32_API int32_t DecodeSetupBlock(const uint8_t* setupBlock, DeviceInfo* info,
                                      int32_t* interfaceType) {
-    return guarded(-1, [&] {
+    return zw::GuardedExport(-1, [&] {
         if (setupBlock == nullptr || info == nullptr)
             return -1;
         const auto word = static_cast<int16_t>(getUnsigned(setupBlock + kWordOffset, 2));

@@ -2,8 +2,8 @@
 #include "docio32.h"
 
 #include "AtomicFileWriter.h"
-#include "ExportGuard.h"
 #include "FilePrefixReader.h"
+#include "zwplatform.hpp"
 
 #include <algorithm>
 #include <string_view>
@@ -13,17 +13,17 @@ using namespace docio32;
 extern "C" {
 
 DOCIO32_API int32_t SaveSystemFile(const char* fileName, const uint8_t* setupBlock) {
-    return guarded(DOCIO32_FILE_NOT_WRITTEN, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_NOT_WRITTEN, [&] {
         if (setupBlock == nullptr)
             return DOCIO32_FILE_NOT_WRITTEN;
         const std::string_view block(reinterpret_cast<const char*>(setupBlock),
                                      DOCIO32_SETUP_BLOCK_SIZE);
-        return replaceFileAtomically(fileName, block) ? DOCIO32_OK : DOCIO32_FILE_NOT_WRITTEN;
+        return replaceFileContents(fileName, block) ? DOCIO32_OK : DOCIO32_FILE_NOT_WRITTEN;
     });
 }
 
 DOCIO32_API int32_t ReadSystemFile(const char* fileName, uint8_t* setupBlock) {
-    return guarded(DOCIO32_FILE_NOT_READ, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_NOT_READ, [&] {
         if (setupBlock == nullptr)
             return DOCIO32_FILE_NOT_READ;
         const FilePrefix file = readFilePrefix(fileName, DOCIO32_SETUP_BLOCK_SIZE);

@@ -2,8 +2,8 @@
 #include "docio32.h"
 
 #include "AtomicFileWriter.h"
-#include "ExportGuard.h"
 #include "FilePrefixReader.h"
+#include "RegularFile.h"
 #include "SampleText.h"
 #include "TextLineReader.h"
 #include "WaveText.h"
@@ -72,7 +72,7 @@ extern "C" {
 
 DOCIO32_API int32_t Save8832File(const char* fileName, const uint8_t* setupBlock,
                                  ZwMemHandle memory) {
-    return guarded(DOCIO32_FILE_NOT_WRITTEN, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_NOT_WRITTEN, [&] {
         if (setupBlock == nullptr)
             return DOCIO32_FILE_NOT_WRITTEN;
         std::string contents(reinterpret_cast<const char*>(setupBlock), DOCIO32_SETUP_BLOCK_SIZE);
@@ -82,12 +82,12 @@ DOCIO32_API int32_t Save8832File(const char* fileName, const uint8_t* setupBlock
                 return DOCIO32_FILE_NOT_WRITTEN;
             appendLittleEndian(contents, samples.span());
         }
-        return replaceFileAtomically(fileName, contents) ? DOCIO32_OK : DOCIO32_FILE_NOT_WRITTEN;
+        return replaceFileContents(fileName, contents) ? DOCIO32_OK : DOCIO32_FILE_NOT_WRITTEN;
     });
 }
 
 DOCIO32_API int32_t Read8832File(const char* fileName, uint8_t* setupBlock, ZwMemHandle memory) {
-    return guarded(DOCIO32_FILE_NOT_READ, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_NOT_READ, [&] {
         if (setupBlock == nullptr)
             return DOCIO32_FILE_NOT_READ;
         Memory samples(memory);
@@ -107,7 +107,7 @@ DOCIO32_API int32_t Read8832File(const char* fileName, uint8_t* setupBlock, ZwMe
 
 DOCIO32_API int32_t SaveWaveData(const char* fileName, ZwMemHandle memory, int32_t start,
                                  int32_t count) {
-    return guarded(DOCIO32_FILE_WRITE_ERROR, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_WRITE_ERROR, [&] {
         std::string text;
         {
             const Memory samples(memory);
@@ -116,18 +116,18 @@ DOCIO32_API int32_t SaveWaveData(const char* fileName, ZwMemHandle memory, int32
                 return DOCIO32_FILE_WRITE_ERROR;
             appendUnsignedCodes(text, samples.span().subspan(start, count), "\r\n");
         }
-        return replaceFileAtomically(fileName, text) ? DOCIO32_OK : DOCIO32_FILE_WRITE_ERROR;
+        return replaceFileContents(fileName, text) ? DOCIO32_OK : DOCIO32_FILE_WRITE_ERROR;
     });
 }
 
 DOCIO32_API int32_t LoadWaveData(const char* fileName, ZwMemHandle memory, int32_t start,
                                  int32_t count) {
-    return guarded(DOCIO32_FILE_READ_ERROR, [&] {
+    return zw::GuardedExport(DOCIO32_FILE_READ_ERROR, [&] {
         Memory samples(memory);
         if (!samples || start < 0 || static_cast<std::size_t>(start) > samples.size() ||
             fileName == nullptr)
             return DOCIO32_FILE_READ_ERROR;
-        const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "rb"));
+        const std::unique_ptr<std::FILE, FileCloser> file(openRegularStream(fileName));
         if (!file)
             return DOCIO32_FILE_READ_ERROR;
         const std::size_t room = samples.size() - static_cast<std::size_t>(start);

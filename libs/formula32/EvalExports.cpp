@@ -113,17 +113,22 @@ using namespace formula32;
 extern "C" {
 
 FORMULA32_API int16_t EvalOne(const char* text, int32_t* value, int16_t* position) {
-    return guarded([&] { return evalOne(textOrEmpty(text), value, position); });
+    return zw::GuardedExport(kInsufficientMemory,
+                             [&] { return evalOne(textOrEmpty(text), value, position); });
 }
 
 FORMULA32_API int16_t EvalArray(int32_t start, int32_t count, ZwMemHandle memory, int16_t* position,
                                 const char* text) {
-    return guarded([&] { return evalArray(start, count, memory, position, textOrEmpty(text)); });
+    return zw::GuardedExport(kInsufficientMemory, [&] {
+        return evalArray(start, count, memory, position, textOrEmpty(text));
+    });
 }
 
 FORMULA32_API int16_t EvalArray1(double start, double count, ZwMemHandle memory, int16_t* position,
                                  const char* text) {
-    return guarded([&] { return evalArray1(start, count, memory, position, textOrEmpty(text)); });
+    return zw::GuardedExport(kInsufficientMemory, [&] {
+        return evalArray1(start, count, memory, position, textOrEmpty(text));
+    });
 }
 
 FORMULA32_API int16_t ClearConstant(void) {

@@ -20,16 +20,6 @@ inline const char* textOrEmpty(const char* text) {
     return text ? text : "";
 }
 
-// Runs an export body; no exception leaves the library, an allocation that
-// fails is reported as insufficient memory.
-template <class Body> ErrorCode guarded(Body body) noexcept {
-    try {
-        return body();
-    } catch (...) {
-        return kInsufficientMemory;
-    }
-}
-
 } // namespace formula32
 
 #endif

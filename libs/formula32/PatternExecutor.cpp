@@ -8,14 +8,22 @@
 namespace formula32 {
 namespace {
 
+// Samples the work allowance is given for (see kPatternWorkPerSample).
+std::uint64_t allowedSamples(const PatternTarget& t) {
+    const auto size = static_cast<std::int64_t>(t.memorySize);
+    const std::int64_t end = t.first + std::max<std::int64_t>(t.length, 0);
+    const std::int64_t inside =
+        std::max<std::int64_t>(std::min(end, size) - std::max<std::int64_t>(t.first, 0), 0);
+    const std::int64_t before = std::max<std::int64_t>(std::min<std::int64_t>(end, 0) - t.first, 0);
+    return static_cast<std::uint64_t>(inside + std::min(before, size));
+}
+
 class PatternRun {
 public:
     PatternRun(std::uint32_t* words, std::size_t count, const PatternTarget& target)
         : words_(words), count_(count), target_(target), current_(target.first),
           left_(target.length), marks_(count, target.first),
-          workLimit_(kPatternBaseWork +
-                     kPatternWorkPerSample *
-                         static_cast<std::uint64_t>(std::max<std::int64_t>(target.length, 0))) {}
+          workLimit_(kPatternBaseWork + kPatternWorkPerSample * allowedSamples(target)) {}
 
     ErrorCode execute() {
         std::size_t pc = 0;

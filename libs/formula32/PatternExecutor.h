@@ -20,7 +20,11 @@ struct PatternTarget {
 // Bounds the work of one execution (words executed plus samples touched): a
 // pattern whose loops would run longer is refused with kLoopTooComplex instead
 // of freezing the caller. Without loops a pattern does at most one pass over
-// the stretch per word, which the allowance per sample covers.
+// the stretch per word, which the allowance per sample covers. The allowance
+// counts the samples of the stretch inside the memory, and of those before
+// it (walked only to keep the alignment) at most as many as the memory
+// holds, so a stretch reaching billions of samples before the memory stops
+// early instead of being walked sample by sample.
 inline constexpr std::uint64_t kPatternBaseWork = std::uint64_t{1} << 20;
 inline constexpr std::uint64_t kPatternWorkPerSample = 1024;
 

@@ -31,11 +31,15 @@ ErrorCode digitalPattern(const char* text, std::int32_t start, ZwMemHandle memor
         return c.error;
     // Samples past the memory's end cannot be seen, so the stretch ends there
     // at the latest; one that starts before the memory keeps its alignment.
+    // A stretch wholly outside the memory can change nothing: it is not
+    // walked at all, however long it is.
     const std::int64_t first = start;
     const std::int64_t wanted = std::max<std::int32_t>(count, 0);
     const auto size = static_cast<std::int64_t>(block.size());
     const std::int64_t end = std::min(first + wanted, size);
     const bool clipped = wanted > 0 && (first < 0 || first + wanted > size);
+    if (wanted > 0 && (first + wanted <= 0 || first >= size))
+        return kInsufficientMemory;
     const PatternTarget target{block.data(), block.size(), first,
                                std::max<std::int64_t>(end - first, 0)};
     if (const ErrorCode e = executePattern(st.pattern.data(), c.words, target); e != kOk)
@@ -48,7 +52,7 @@ ErrorCode digitalPattern(const char* text, std::int32_t start, ZwMemHandle memor
 
 extern "C" FORMULA32_API int16_t DigitalPattern(const char* text, int32_t start, ZwMemHandle memory,
                                                 int32_t count, int16_t* position) {
-    return formula32::guarded([&] {
+    return zw::GuardedExport(formula32::kInsufficientMemory, [&] {
         return formula32::digitalPattern(formula32::textOrEmpty(text), start, memory, count,
                                          position);
     });

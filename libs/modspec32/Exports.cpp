@@ -6,6 +6,7 @@
 #include "Condition.h"
 #include "DeviceSettings.h"
 #include "ModelDatabase.h"
+#include "zwplatform.hpp"
 
 #include <cstddef>
 #include <cstring>
@@ -24,15 +25,6 @@ static_assert(kScriptKeyBytes == SYS_SCRIPT_KEY_BYTES &&
               SYS_SCRIPT_COMMAND_OFFSET == SYS_SCRIPT_KEY_BYTES * SYS_SCRIPT_MAX_ENTRIES &&
               SYS_SCRIPT_BUFFER ==
                   SYS_SCRIPT_COMMAND_OFFSET + SYS_SCRIPT_COMMAND_BYTES * SYS_SCRIPT_MAX_ENTRIES);
-
-// Nothing may cross the C boundary but a result.
-template <class Body> int32_t guarded(int32_t failure, Body&& body) noexcept {
-    try {
-        return body();
-    } catch (...) {
-        return failure;
-    }
-}
 
 template <class Change> int32_t changeRecord(DeviceInfo* info, Change&& change) {
     if (info == nullptr) {
@@ -82,7 +74,7 @@ template <std::size_t N> int32_t copyName(const FixedText<N>* text, char* out) {
 extern "C" {
 
 MODSPEC32_API int32_t SysInitDeviceInfo(void) {
-    return guarded(SYS_ERR_MEMORY, [] { return modelDatabase().load("."); });
+    return zw::GuardedExport(SYS_ERR_MEMORY, [] { return modelDatabase().load("."); });
 }
 
 MODSPEC32_API int32_t SysFinishDeviceInfo(void) {
@@ -94,7 +86,7 @@ MODSPEC32_API int32_t SysGetSysErrorLineNo(void) {
 }
 
 MODSPEC32_API int32_t SysGetSysErrorFileName(char* name) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const std::string& fileName = modelDatabase().lastLoad().fileName;
         return static_cast<int32_t>(copyBounded(fileName, name, SYS_FILENAME_BUFFER));
     });
@@ -105,7 +97,7 @@ MODSPEC32_API int32_t SysGetDeviceCnt(void) {
 }
 
 MODSPEC32_API int32_t SysGetDeviceName(int32_t model, char* name) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (const ModelEntry* entry = findModel(model)) {
             copyName(&entry->shortName, name);
         }
@@ -114,7 +106,7 @@ MODSPEC32_API int32_t SysGetDeviceName(int32_t model, char* name) {
 }
 
 MODSPEC32_API int32_t SysGetDeviceInfo(int32_t model, DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         if (entry == nullptr) {
             return 0;
@@ -130,7 +122,7 @@ MODSPEC32_API int32_t SysGetDeviceInfo(int32_t model, DeviceInfo* info) {
 }
 
 MODSPEC32_API int32_t SysGetInitDeviceInfo(int32_t model, DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         if (entry == nullptr || !canFillInit(*entry)) {
             return 0;
@@ -143,14 +135,14 @@ MODSPEC32_API int32_t SysGetInitDeviceInfo(int32_t model, DeviceInfo* info) {
 }
 
 MODSPEC32_API int32_t SysGetInterfaceInfo(int32_t model) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         return entry ? interfaceMask(*entry) : 0;
     });
 }
 
 MODSPEC32_API int32_t SysChangeInterface(int32_t model, int32_t interfaceType, DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         if (entry == nullptr) {
             return 0;
@@ -161,14 +153,14 @@ MODSPEC32_API int32_t SysChangeInterface(int32_t model, int32_t interfaceType, D
 }
 
 MODSPEC32_API int32_t SysGetMemorySizeCnt(int32_t model) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         return entry ? memorySizeCount(*entry) : 0;
     });
 }
 
 MODSPEC32_API int32_t SysGetMemorySizeName(int32_t model, int32_t index, char* name) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         if (entry == nullptr || name == nullptr) {
             return 0;
@@ -179,7 +171,7 @@ MODSPEC32_API int32_t SysGetMemorySizeName(int32_t model, int32_t index, char* n
 }
 
 MODSPEC32_API int32_t SysChangeMemorySize(int32_t model, int32_t index, DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         const IntParam* size = entry ? entryAt(entry->memorySizes, index) : nullptr;
         if (size == nullptr) {
@@ -193,14 +185,14 @@ MODSPEC32_API int32_t SysChangeMemorySize(int32_t model, int32_t index, DeviceIn
 }
 
 MODSPEC32_API int32_t SysGetChannelCnt(int32_t model) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         return entry ? channelCount(*entry) : 0;
     });
 }
 
 MODSPEC32_API int32_t SysGetChannelName(int32_t model, int32_t index, char* name) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ModelEntry* entry = findModel(model);
         if (entry == nullptr || name == nullptr) {
             return 0;
@@ -211,7 +203,7 @@ MODSPEC32_API int32_t SysGetChannelName(int32_t model, int32_t index, char* name
 }
 
 MODSPEC32_API int32_t SysChangeChannel(int32_t model, int32_t channel, DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ChannelEntry* entry = findChannel(model, channel);
         if (entry == nullptr || entry->ranges.empty()) {
             return 0;
@@ -224,14 +216,14 @@ MODSPEC32_API int32_t SysChangeChannel(int32_t model, int32_t channel, DeviceInf
 }
 
 MODSPEC32_API int32_t SysGetRangeCnt(int32_t model, int32_t channel) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ChannelEntry* entry = findChannel(model, channel);
         return entry ? static_cast<int32_t>(entry->ranges.size()) : 0;
     });
 }
 
 MODSPEC32_API int32_t SysGetRangeName(int32_t model, int32_t channel, int32_t index, char* name) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ChannelEntry* entry = findChannel(model, channel);
         if (entry == nullptr || name == nullptr) {
             return 0;
@@ -243,7 +235,7 @@ MODSPEC32_API int32_t SysGetRangeName(int32_t model, int32_t channel, int32_t in
 
 MODSPEC32_API int32_t SysChangeRange(int32_t model, int32_t channel, int32_t range,
                                      DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ChannelEntry* entry = findChannel(model, channel);
         if (entry == nullptr || entry->ranges.empty()) {
             return 0;
@@ -257,7 +249,7 @@ MODSPEC32_API int32_t SysChangeRange(int32_t model, int32_t channel, int32_t ran
 
 MODSPEC32_API int32_t SysCheckFrequency(int32_t model, int32_t channel, int32_t language,
                                         double frequency, char* text) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ChannelEntry* entry = findChannel(model, channel);
         if (entry == nullptr || text == nullptr) {
             return 0;
@@ -274,7 +266,7 @@ MODSPEC32_API int32_t SysCheckFrequency(int32_t model, int32_t channel, int32_t 
 
 MODSPEC32_API int32_t SysChangeFrequency(int32_t model, int32_t channel, double frequency,
                                          DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ChannelEntry* entry = findChannel(model, channel);
         if (entry == nullptr) {
             return 0;
@@ -286,7 +278,7 @@ MODSPEC32_API int32_t SysChangeFrequency(int32_t model, int32_t channel, double 
 
 MODSPEC32_API int32_t SysChangeCycle(int32_t model, int32_t channel, int32_t range, double cycle,
                                      DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const ChannelEntry* entry = findChannel(model, channel);
         if (entry == nullptr || findRange(model, channel, range) == nullptr) {
             return 0;
@@ -298,7 +290,7 @@ MODSPEC32_API int32_t SysChangeCycle(int32_t model, int32_t channel, int32_t ran
 
 MODSPEC32_API int32_t SysChangeAmplitude(int32_t model, int32_t channel, int32_t range,
                                          double amplitude, DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const RangeEntry* entry = findRange(model, channel, range);
         if (entry == nullptr) {
             return 0;
@@ -310,7 +302,7 @@ MODSPEC32_API int32_t SysChangeAmplitude(int32_t model, int32_t channel, int32_t
 
 MODSPEC32_API int32_t SysChangeOffset(int32_t model, int32_t channel, int32_t range, double offset,
                                       DeviceInfo* info) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         const RangeEntry* entry = findRange(model, channel, range);
         if (entry == nullptr) {
             return 0;
@@ -321,7 +313,7 @@ MODSPEC32_API int32_t SysChangeOffset(int32_t model, int32_t channel, int32_t ra
 }
 
 MODSPEC32_API int32_t SysGetGPIBInfo(int32_t model, int32_t script, char* buffer) {
-    return guarded(-1, [&] {
+    return zw::GuardedExport(-1, [&] {
         const ModelEntry* entry = findModel(model);
         if (entry == nullptr || buffer == nullptr || script < 0 ||
             static_cast<std::size_t>(script) >= kScriptCount) {

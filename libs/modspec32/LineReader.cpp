@@ -1,12 +1,44 @@
 #include "LineReader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace modspec32 {
 
 namespace {
 constexpr int kEndOfText = 0x1A; // Ctrl-Z: the end of a text file to the tools that write them
 }
 
-LineReader::LineReader(const std::filesystem::path& path) : file_(std::fopen(path.c_str(), "rb")) {}
+namespace {
+
+// A regular file only, opened without waiting: a FIFO without a writer
+// would block the open for ever.
+std::FILE* openRegularFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return nullptr;
+    struct stat info {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flags >= 0 &&
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0)
+        file = ::fdopen(fd, "rb");
+    if (file == nullptr)
+        ::close(fd);
+    return file;
+}
+
+} // namespace
+
+LineReader::LineReader(const std::filesystem::path& path) : file_(openRegularFile(path)) {}
+
+LineReader::LineReader(const std::filesystem::path& path, long offset, int lineNumber)
+    : file_(openRegularFile(path)), lineNumber_(lineNumber) {
+    if (file_ && (offset < 0 || std::fseek(file_.get(), offset, SEEK_SET) != 0)) {
+        file_.reset();
+    }
+}
 
 int LineReader::nextByte() {
     if (atEnd_) {

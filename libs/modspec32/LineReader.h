@@ -16,8 +16,12 @@ inline constexpr std::size_t kLinePieceBytes = 511;
 
 class LineReader {
 public:
-    // Opens the file read-only; isOpen() tells whether that worked.
+    // Opens the file read-only; isOpen() tells whether that worked. Only a
+    // regular file opens (a FIFO or a device never blocks or is read).
     explicit LineReader(const std::filesystem::path& path);
+    // Opens the file and goes on from `offset` (an offset() of an earlier
+    // reader of the same file), counting lines on from `lineNumber`.
+    LineReader(const std::filesystem::path& path, long offset, int lineNumber);
 
     bool isOpen() const { return file_ != nullptr; }
     // Reads the next piece into `line` (without its line feed). False at the
@@ -26,6 +30,8 @@ public:
     bool failed() const { return failed_; }
     // Number of the piece last read, counted from 1.
     int lineNumber() const { return lineNumber_; }
+    // Where the next piece starts, in bytes from the start of the file.
+    long offset() const { return file_ ? std::ftell(file_.get()) : -1; }
 
 private:
     struct Closer {

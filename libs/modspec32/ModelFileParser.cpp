@@ -85,6 +85,7 @@ bool ModelFileParser::readLine(LineReader& in) {
     if (!in.next(piece_)) {
         return false;
     }
+    ++linesRead_;
     line_ = in.lineNumber();
     return true;
 }
@@ -146,21 +147,39 @@ int ModelFileParser::openBlock(const BlockLine& line, LineReader& in, ParseBody&
     return body(in);
 }
 
-// The file is opened again and searched from its first line for the global
-// block of that name and label; its body is parsed as if written in place.
-// Nesting is bounded by the grammar: each level names a block kind further
-// down (channel, then voltrange, ...), so references cannot form a cycle.
-template <class ParseBody>
-int ModelFileParser::parseReferenced(const BlockLine& line, ParseBody&& body) {
-    const int referenceLine = line_;
+const ModelFileParser::GlobalIndex& ModelFileParser::globals() {
+    if (globals_) {
+        return *globals_;
+    }
+    globals_.emplace();
     LineReader scan(path_);
-    while (scan.isOpen() && readLine(scan)) {
-        const auto candidate = parseBlockLine(piece_);
+    std::string piece;
+    while (scan.isOpen() && scan.next(piece)) {
+        ++linesRead_;
+        const auto candidate = parseBlockLine(piece);
         if (!candidate) {
             break;
         }
-        if (candidate->kind == LineKind::BeginGlobal && candidate->name == line.name &&
-            candidate->value == line.value) {
+        if (candidate->kind == LineKind::BeginGlobal) {
+            globals_->try_emplace({candidate->name, candidate->value},
+                                  GlobalBody{scan.offset(), scan.lineNumber()});
+        }
+    }
+    return *globals_;
+}
+
+// The global block of that name and label, the first in the file, is parsed
+// from the file opened again as if written in place. Nesting is bounded by
+// the grammar: each level names a block kind further down (channel, then
+// voltrange, ...), so references cannot form a cycle.
+template <class ParseBody>
+int ModelFileParser::parseReferenced(const BlockLine& line, ParseBody&& body) {
+    const int referenceLine = line_;
+    const GlobalIndex& index = globals();
+    const auto found = index.find({line.name, line.value});
+    if (found != index.end()) {
+        LineReader scan(path_, found->second.offset, found->second.line);
+        if (scan.isOpen()) {
             if (const int code = body(scan)) {
                 return code;
             }

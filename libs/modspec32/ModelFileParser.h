@@ -10,7 +10,10 @@
 #include "ModelRecords.h"
 
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace modspec32 {
@@ -22,6 +25,8 @@ public:
     // 0, or a LoadCode; errorLine() then tells the line it happened on.
     int parse();
     int errorLine() const { return line_; }
+    // Lines read so far, every pass over the file counted: what a load costs.
+    long linesRead() const { return linesRead_; }
 
 private:
     int parseFile();
@@ -37,6 +42,17 @@ private:
     template <class ParseBody>
     int openBlock(const BlockLine& line, LineReader& in, ParseBody&& body);
     template <class ParseBody> int parseReferenced(const BlockLine& line, ParseBody&& body);
+
+    // Where each global block's body starts, by name and label: the first
+    // block of each, among the lines before the first one that is no block
+    // line (where a search from the top of the file would give up). Made once
+    // per load, at the first reference, so that references cost no rescan.
+    struct GlobalBody {
+        long offset;
+        int line; // of its "begin global" line
+    };
+    using GlobalIndex = std::map<std::pair<std::string, std::string>, GlobalBody>;
+    const GlobalIndex& globals();
 
     int parseSystem(LineReader& in, ModelEntry& model);
     int parseIntParam(LineReader& in, IntParam& param, const BlockLine& opening);
@@ -54,6 +70,8 @@ private:
     std::vector<ModelEntry>& models_;
     std::string piece_;
     int line_ = 0; // the line errors report; set back after a referenced block
+    std::optional<GlobalIndex> globals_;
+    long linesRead_ = 0;
 };
 
 } // namespace modspec32

@@ -4,7 +4,6 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "ColumnDecimation.h"
 #include "Stretch.h"
 #include "SurfaceCalls.h"
@@ -178,12 +177,12 @@ extern "C" {
 SIGCORE32_API ZwMemHandle W_DrawDigital(ZwSurface* surface, ZwMemHandle handle, double start,
                                         double length, int32_t lineMask, int32_t width,
                                         int32_t height) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         // The digital lines are the 16 bits of a code; mask bits above them
         // name no line.
         const auto mask = static_cast<uint16_t>(lineMask);
         if (!sigcore::drawsLines(surface) || !sigcore::allFinite(start, length) || length <= 0 ||
-            mask == 0 || width <= 0 || height <= 0)
+            mask == 0 || !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)
@@ -225,10 +224,10 @@ SIGCORE32_API ZwMemHandle W_DrawDigitalPattern(ZwSurface* surface, ZwMemHandle h
                                                uint32_t enabledColour, uint32_t disabledColour,
                                                uint32_t enabledSelectedColour,
                                                uint32_t disabledSelectedColour) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::makesPens(surface) ||
             !sigcore::allFinite(start, length, selectionStart, selectionEnd) || length <= 0 ||
-            width <= 0 || height <= 0)
+            !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)

@@ -3,7 +3,6 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "NoiseSource.h"
 #include "PeriodShapes.h"
 #include "SampleCode.h"
@@ -34,7 +33,7 @@ using sigcore::Range;
 template <typename Shape>
 int32_t generatePeriodic(ZwMemHandle handle, double start, double length, double offset,
                          double amplitude, double cycles, double phase, Shape shape) {
-    return sigcore::guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!sigcore::allFinite(start, length) || length <= 0)
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);

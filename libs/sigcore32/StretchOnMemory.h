@@ -4,7 +4,6 @@
 #ifndef SIGCORE32_STRETCH_ON_MEMORY_H
 #define SIGCORE32_STRETCH_ON_MEMORY_H
 
-#include "ApiGuard.h"
 #include "Stretch.h"
 #include "zwplatform.hpp"
 
@@ -18,7 +17,7 @@ namespace sigcore {
 // length or a handle that does not lock.
 template <typename Body>
 int32_t onMemoryStretch(ZwMemHandle handle, double start, double length, Body body) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!allFinite(start, length) || length <= 0)
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);

@@ -2,6 +2,7 @@
 #ifndef SIGCORE32_SURFACE_CALLS_H
 #define SIGCORE32_SURFACE_CALLS_H
 
+#include "sigcore32.h"
 #include "zwplatform.h"
 
 #include <algorithm>
@@ -18,6 +19,13 @@ inline bool drawsPolylines(const ZwSurface* s) {
 }
 inline bool makesPens(const ZwSurface* s) {
     return drawsLines(s) && s->create_pen && s->select_pen && s->delete_pen;
+}
+
+// A surface size the drawing functions accept: positive and at most
+// SIGCORE32_MAX_SURFACE_SIZE, checked before any work or drawing.
+inline bool validSize(int32_t width, int32_t height) {
+    return width > 0 && height > 0 && width <= SIGCORE32_MAX_SURFACE_SIZE &&
+           height <= SIGCORE32_MAX_SURFACE_SIZE;
 }
 
 // Coordinates computed in 64 bits, passed on saturated instead of wrapped.

@@ -8,7 +8,6 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "SampleCode.h"
 #include "Stretch.h"
 #include "zwplatform.hpp"
@@ -150,7 +149,7 @@ ResampleResult resampleTime(std::span<int16_t> memory, const TimeResample& rq) {
 
 extern "C" SIGCORE32_API int32_t W_CompWaveX(ZwMemHandle handle, double start, double length,
                                              int32_t total, double newStart, double newLength) {
-    return sigcore::guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!sigcore::allFinite(start, length, newStart, newLength))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);

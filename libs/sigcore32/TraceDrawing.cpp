@@ -3,7 +3,6 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "ColumnDecimation.h"
 #include "RowMapping.h"
 #include "SampleCode.h"
@@ -68,9 +67,9 @@ extern "C" {
 SIGCORE32_API ZwMemHandle W_DrawWave2(ZwSurface* surface, ZwMemHandle handle, double start,
                                       double top, double length, double span, int32_t width,
                                       int32_t height) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsLines(surface) || !sigcore::allFinite(start, top, length, span) ||
-            span == 0 || length <= 0 || width <= 0 || height <= 0)
+            span == 0 || length <= 0 || !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)
@@ -85,9 +84,9 @@ SIGCORE32_API ZwMemHandle W_DrawWave2(ZwSurface* surface, ZwMemHandle handle, do
 
 SIGCORE32_API ZwMemHandle W_DrawWave(ZwSurface* surface, ZwMemHandle handle, double start,
                                      double length, int32_t width, int32_t height) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsPolylines(surface) || !sigcore::allFinite(start, length) ||
-            length <= 0 || width <= 0 || height <= 0)
+            length <= 0 || !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)
@@ -103,21 +102,23 @@ SIGCORE32_API ZwMemHandle W_DrawWave(ZwSurface* surface, ZwMemHandle handle, dou
 SIGCORE32_API ZwMemHandle W_DrawWaveForPrint(ZwSurface* surface, ZwMemHandle handle, double length,
                                              int32_t width, int32_t height, int32_t left,
                                              int32_t top) {
-    return sigcore::guarded(ZwMemHandle{0}, [&]() -> ZwMemHandle {
+    return zw::GuardedExport(ZwMemHandle{0}, [&]() -> ZwMemHandle {
         if (!sigcore::drawsLines(surface) || !sigcore::drawsPolylines(surface) ||
-            !std::isfinite(length) || length <= 0 || width <= 0 || height <= 0)
+            !std::isfinite(length) || length <= 0 || !sigcore::validSize(width, height))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
         if (!memory)
             return 0;
-        const Canvas canvas(*surface);
+        // The trace is computed before anything is drawn, so that a failure
+        // draws nothing, the zero line included.
         const sigcore::FullScaleRows rows{double(height)};
-        const int64_t zeroRow = int64_t{top} + int64_t(rows.unlimited(0));
-        canvas.moveTo(left, zeroRow);
-        canvas.lineTo(int64_t{left} + width, zeroRow);
         auto points = sigcore::decimate(memory.span(), 0, (length - 1) / width, width, rows);
         for (ZwPoint& p : points)
             p = {sigcore::coordinate(int64_t{left} + p.x), sigcore::coordinate(int64_t{top} + p.y)};
+        const Canvas canvas(*surface);
+        const int64_t zeroRow = int64_t{top} + int64_t(rows.unlimited(0));
+        canvas.moveTo(left, zeroRow);
+        canvas.lineTo(int64_t{left} + width, zeroRow);
         canvas.polyline(points);
         return handle;
     });

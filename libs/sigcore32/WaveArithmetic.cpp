@@ -3,7 +3,6 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "SampleCode.h"
 #include "Stretch.h"
 #include "zwplatform.hpp"
@@ -38,7 +37,7 @@ void combine(const int16_t* first, const int16_t* second, int16_t* result, int64
 extern "C" SIGCORE32_API int32_t W_CalcWave(ZwMemHandle first, ZwMemHandle second,
                                             ZwMemHandle result, double start, double length,
                                             double min, double max, int32_t operation) {
-    return sigcore::guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!sigcore::allFinite(start, length) || length <= 0)
             return 0;
         const zw::LockedBlock<int16_t> a(first);

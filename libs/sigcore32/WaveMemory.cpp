@@ -3,14 +3,12 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "Stretch.h"
 #include "StretchOnMemory.h"
 #include "zwplatform.hpp"
 
 #include <algorithm>
 
-using sigcore::guarded;
 using sigcore::Range;
 
 extern "C" {
@@ -33,7 +31,7 @@ SIGCORE32_API int32_t W_ClearMemory(ZwMemHandle handle, double start, double len
 
 SIGCORE32_API int32_t W_CopyMemory(ZwMemHandle source, ZwMemHandle destination, double sourceStart,
                                    double destinationStart, double length) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!sigcore::allFinite(sourceStart, destinationStart, length) || length <= 0)
             return 0;
         const zw::LockedBlock<int16_t> from(source);
@@ -58,7 +56,7 @@ SIGCORE32_API int32_t W_CopyMemory(ZwMemHandle source, ZwMemHandle destination, 
 }
 
 SIGCORE32_API int32_t W_DeleteWave(ZwMemHandle handle, double start, double length, int32_t total) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!sigcore::allFinite(start, length) || length <= 0)
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
@@ -79,7 +77,7 @@ SIGCORE32_API int32_t W_DeleteWave(ZwMemHandle handle, double start, double leng
 }
 
 SIGCORE32_API int32_t W_GetWaveData(ZwMemHandle handle, double index, double count) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!sigcore::allFinite(index, count))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
@@ -93,7 +91,7 @@ SIGCORE32_API int32_t W_GetWaveData(ZwMemHandle handle, double index, double cou
 }
 
 SIGCORE32_API int32_t W_GetMaxMin(ZwMemHandle handle, double start, double length, int32_t which) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!sigcore::allFinite(start, length))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);
@@ -112,7 +110,7 @@ SIGCORE32_API int32_t W_GetMaxMin(ZwMemHandle handle, double start, double lengt
 
 SIGCORE32_API int32_t W_CopyBitDigital(ZwMemHandle handle, double start, double length,
                                        int32_t sourceMask, int32_t targetMask) {
-    return guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (!sigcore::allFinite(start, length))
             return 0;
         const zw::LockedBlock<int16_t> memory(handle);

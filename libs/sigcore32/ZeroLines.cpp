@@ -2,11 +2,11 @@
 
 #include "sigcore32.h"
 
-#include "ApiGuard.h"
 #include "RowMapping.h"
 #include "SampleCode.h"
 #include "Stretch.h"
 #include "SurfaceCalls.h"
+#include "zwplatform.hpp"
 
 #include <cmath>
 
@@ -25,7 +25,7 @@ void drawZeroLine(ZwSurface* surface, int32_t width, double row) {
 extern "C" {
 
 SIGCORE32_API int32_t W_DrawGrid(ZwSurface* surface, int32_t width, int32_t height) {
-    return sigcore::guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (sigcore::drawsLines(surface) && width > 0 && height > 0)
             drawZeroLine(surface, width, sigcore::FullScaleRows{double(height)}.unlimited(0));
         return 0;
@@ -34,7 +34,7 @@ SIGCORE32_API int32_t W_DrawGrid(ZwSurface* surface, int32_t width, int32_t heig
 
 SIGCORE32_API int32_t W_DrawGrid2(ZwSurface* surface, double top, double span, int32_t width,
                                   int32_t height) {
-    return sigcore::guarded(0, [&] {
+    return zw::GuardedExport(0, [&] {
         if (sigcore::drawsLines(surface) && sigcore::allFinite(top, span) && span != 0 &&
             width > 0 && height > 0)
             drawZeroLine(surface, width, std::floor(height / span * (sigcore::kHighestCode - top)));

@@ -2,12 +2,17 @@
 
 #include "TextUtil.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace zw::bus {
 
 std::optional<std::string> ReadProfileString(const std::string& path, std::string_view section,
                                              std::string_view key, size_t bufferSize) {
+    // A FIFO would block the open, a device could be read for ever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
     std::ifstream in(path);
     if (!in || bufferSize == 0)
         return std::nullopt;

@@ -7,10 +7,6 @@ namespace zw::sim {
 
 namespace {
 
-// Larger blocks are refused: no generator memory is that deep, and the
-// simulator must not be made to allocate without bound.
-constexpr size_t kMaxBlock = 64u << 20;
-
 std::string Trim(const std::string& text) {
     size_t first = 0;
     size_t last = text.size();
@@ -34,19 +30,29 @@ bool IsErrorQuery(const std::string& h) {
 
 } // namespace
 
-SimulatedInstrument::SimulatedInstrument(SimulatorOptions options, Record record, Wire wire)
-    : options_(std::move(options)), record_(std::move(record)), wire_(std::move(wire)) {
+SimulatedInstrument::SimulatedInstrument(SimulatorOptions options, Record record, Wire wire,
+                                         std::shared_ptr<InstrumentState> shared)
+    : options_(std::move(options)), record_(std::move(record)), wire_(std::move(wire)),
+      state_(std::move(shared)) {
+    if (!state_) {
+        state_ = std::make_shared<InstrumentState>();
+        state_->littleEndian = options_.littleEndian;
+    }
     Reset();
 }
 
 void SimulatedInstrument::Reset() {
-    state_ = State::Text;
+    parse_ = State::Text;
     unit_.clear();
     message_.clear();
     messageHasBlock_ = false;
     block_.clear();
     blockBytesSeen_ = 0;
-    if (options_.forcedStatus != 0 && errors_.empty())
+    messageBytes_ = 0;
+    // Status and errors belong to the connection.
+    errors_.clear();
+    esr_ = 0;
+    if (options_.forcedStatus != 0)
         errors_.push_back(options_.forcedError);
 }
 
@@ -59,7 +65,10 @@ std::string SimulatedInstrument::NormalisedHeader(std::string header) const {
 
 void SimulatedInstrument::PushError(int code, const std::string& text) {
     const std::string entry = std::to_string(code) + ",\"" + text + "\"";
-    errors_.push_back(entry);
+    if (errors_.size() < kErrorQueueDepth)
+        errors_.push_back(entry);
+    else
+        errors_.back() = "-350,\"Queue overflow\"";
     esr_ |= code <= -100 && code > -200 ? 32 : 16;
     record_("ERROR " + entry);
 }
@@ -67,8 +76,18 @@ void SimulatedInstrument::PushError(int code, const std::string& text) {
 bool SimulatedInstrument::Feed(const char* data, size_t size, std::vector<std::string>& replies) {
     size_t i = 0;
     while (i < size) {
-        if (state_ == State::BlockData) {
-            const size_t n = std::min(blockRemaining_, size - i);
+        // Every byte up to the end of a message counts, so a controller that
+        // never ends one cannot make the simulator keep it without bound.
+        if (messageBytes_ >= kMaxMessageBytes) {
+            PushError(-223, "Too much data");
+            record_("DROPPED after " + std::to_string(messageBytes_) +
+                    " bytes without message end");
+            return false;
+        }
+        if (parse_ == State::BlockData) {
+            const size_t n =
+                std::min({blockRemaining_, size - i, kMaxMessageBytes - messageBytes_});
+            messageBytes_ += n;
             block_.insert(block_.end(), data + i, data + i + n);
             if (wire_)
                 message_.append(data + i, n);
@@ -80,21 +99,22 @@ bool SimulatedInstrument::Feed(const char* data, size_t size, std::vector<std::s
                 return false;
             }
             if (blockRemaining_ == 0)
-                state_ = State::Text;
+                parse_ = State::Text;
             continue;
         }
         const char c = data[i++];
+        ++messageBytes_;
         if (wire_)
             message_ += c;
-        switch (state_) {
+        switch (parse_) {
         case State::Text:
             if (c == '"' || c == '\'') {
                 quote_ = c;
-                state_ = State::Quoted;
+                parse_ = State::Quoted;
                 unit_ += c;
             } else if (c == '#' && unit_.find_first_not_of(" \t") != std::string::npos &&
                        !messageHasBlock_) {
-                state_ = State::BlockDigits;
+                parse_ = State::BlockDigits;
             } else if (c == ';') {
                 EndUnit(false, replies);
             } else if (c == '\n') {
@@ -106,34 +126,34 @@ bool SimulatedInstrument::Feed(const char* data, size_t size, std::vector<std::s
         case State::Quoted:
             unit_ += c;
             if (c == quote_)
-                state_ = State::Text;
+                parse_ = State::Text;
             break;
         case State::BlockDigits:
             if (c >= '1' && c <= '9') {
                 digits_ = static_cast<size_t>(c - '0');
                 lengthText_.clear();
-                state_ = State::BlockLength;
+                parse_ = State::BlockLength;
             } else {
                 PushError(-161, "Invalid block data");
-                state_ = State::Text;
+                parse_ = State::Text;
             }
             break;
         case State::BlockLength:
             if (!std::isdigit(static_cast<unsigned char>(c))) {
                 PushError(-161, "Invalid block data");
-                state_ = State::Text;
+                parse_ = State::Text;
                 break;
             }
             lengthText_ += c;
             if (lengthText_.size() == digits_) {
                 blockRemaining_ = std::stoull(lengthText_);
-                if (blockRemaining_ > kMaxBlock) {
+                if (blockRemaining_ > SimulatedInstrument::kMaxBlockBytes) {
                     PushError(-161, "Invalid block data");
                     return false;
                 }
                 messageHasBlock_ = true;
                 block_.clear();
-                state_ = blockRemaining_ ? State::BlockData : State::Text;
+                parse_ = blockRemaining_ ? State::BlockData : State::Text;
             }
             break;
         case State::BlockData:
@@ -152,6 +172,7 @@ void SimulatedInstrument::EndUnit(bool endOfMessage, std::vector<std::string>& r
     unit_.clear();
     messageHasBlock_ = false;
     if (endOfMessage) {
+        messageBytes_ = 0;
         if (wire_ && !block_.empty())
             wire_(message_);
         block_.clear();
@@ -199,11 +220,11 @@ void SimulatedInstrument::Execute(const std::string& rawUnit, std::vector<std::s
         esr_ = 0;
         record_("SETTING *CLS");
     } else if (header == "*RST") {
-        settings_.clear();
+        state_->settings.clear();
         record_("SETTING *RST");
     } else if (query) {
-        auto it = settings_.find(header.substr(0, header.size() - 1));
-        if (it == settings_.end()) {
+        auto it = state_->settings.find(header.substr(0, header.size() - 1));
+        if (it == state_->settings.end()) {
             PushError(-113, "Undefined header");
         } else {
             reply(it->second);
@@ -211,9 +232,9 @@ void SimulatedInstrument::Execute(const std::string& rawUnit, std::vector<std::s
     } else {
         if (header == "FORM:BORD" || header == "FORMAT:BORDER") {
             const std::string order = Upper(args);
-            options_.littleEndian = order == "SWAP" || order == "SWAPPED";
+            state_->littleEndian = order == "SWAP" || order == "SWAPPED";
         }
-        settings_[header] = args;
+        state_->settings[header] = args;
         record_("SETTING " + header + (args.empty() ? "" : " " + args));
     }
 }
@@ -234,14 +255,14 @@ void SimulatedInstrument::ExecuteBlock(const std::string& head, std::vector<std:
     std::string codes = "CODES " + std::to_string(block_.size() / 2);
     codes.reserve(codes.size() + block_.size() * 4);
     for (size_t i = 0; i + 1 < block_.size(); i += 2) {
-        const uint8_t hi = options_.littleEndian ? block_[i + 1] : block_[i];
-        const uint8_t lo = options_.littleEndian ? block_[i] : block_[i + 1];
+        const uint8_t hi = state_->littleEndian ? block_[i + 1] : block_[i];
+        const uint8_t lo = state_->littleEndian ? block_[i] : block_[i + 1];
         const auto code = static_cast<int16_t>(static_cast<uint16_t>(hi << 8 | lo));
         codes += ' ';
         codes += std::to_string(code);
     }
     record_(codes);
-    settings_[header] = "#block " + std::to_string(block_.size());
+    state_->settings[header] = "#block " + std::to_string(block_.size());
 }
 
 } // namespace zw::sim

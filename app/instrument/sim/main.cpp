@@ -2,17 +2,16 @@
 // trying the editor and testing transfers without hardware. It answers the
 // identity, status and error queries, keeps the settings it is sent, accepts
 // a waveform as an IEEE 488.2 definite-length block, and writes what it
-// received to standard output or a file. Options inject faults.
-#include "sim/SimulatedInstrument.h"
+// received to standard output or a file. Options inject faults. Any number
+// of controllers may be connected at once; each is served as it sends.
+#include "sim/SimulatorServer.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <thread>
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -36,17 +35,18 @@ const char* const kUsage =
     "  --little-endian    read block samples low byte first\n"
     "  --drop-after N     drop the connection after N bytes of a block\n"
     "  --delay-ms N       wait N ms before every reply (a slow instrument)\n"
+    "  --idle-ms N        close a connection idle for N ms (default 60000)\n"
     "The chosen port is printed as \"PORT n\" on standard error once listening.\n";
 
 struct Options {
-    zw::sim::SimulatorOptions instrument;
+    zw::sim::ServerOptions server;
     int port = 5025;
     std::string bind = "127.0.0.1";
     std::string output;
     std::string wire;
-    long sessions = -1;
-    int delayMs = 0;
 };
+
+constexpr long kMaxMilliseconds = 24L * 3600 * 1000;
 
 bool ParseNumber(const char* text, long& out) {
     char* end = nullptr;
@@ -64,7 +64,7 @@ bool ParseArguments(int argc, char** argv, Options& options) {
         auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
         long number = 0;
         if (arg == "--little-endian") {
-            options.instrument.littleEndian = true;
+            options.server.instrument.littleEndian = true;
             continue;
         }
         if (arg == "--help" || arg == "-h") {
@@ -77,7 +77,7 @@ bool ParseArguments(int argc, char** argv, Options& options) {
             return false;
         }
         const bool numeric = arg == "--port" || arg == "--sessions" || arg == "--status" ||
-                             arg == "--drop-after" || arg == "--delay-ms";
+                             arg == "--drop-after" || arg == "--delay-ms" || arg == "--idle-ms";
         if (numeric && !ParseNumber(v, number)) {
             std::fprintf(stderr, "zw4410-instsim: %s needs a number, not '%s'\n", arg.c_str(), v);
             return false;
@@ -95,19 +95,25 @@ bool ParseArguments(int argc, char** argv, Options& options) {
         } else if (arg == "--wire") {
             options.wire = v;
         } else if (arg == "--sessions") {
-            options.sessions = number;
+            options.server.sessions = number;
         } else if (arg == "--idn") {
-            options.instrument.identity = v;
+            options.server.instrument.identity = v;
         } else if (arg == "--model") {
-            options.instrument.identity = std::string("ZW LABS,") + v + ",0,1.00";
+            options.server.instrument.identity = std::string("ZW LABS,") + v + ",0,1.00";
         } else if (arg == "--status") {
-            options.instrument.forcedStatus = static_cast<int>(number);
+            options.server.instrument.forcedStatus = static_cast<int>(number);
         } else if (arg == "--error") {
-            options.instrument.forcedError = v;
+            options.server.instrument.forcedError = v;
         } else if (arg == "--drop-after") {
-            options.instrument.dropAfterBlockBytes = static_cast<size_t>(number);
-        } else if (arg == "--delay-ms") {
-            options.delayMs = static_cast<int>(number);
+            options.server.instrument.dropAfterBlockBytes = static_cast<size_t>(number);
+        } else if (arg == "--delay-ms" || arg == "--idle-ms") {
+            if (number > kMaxMilliseconds || (arg == "--idle-ms" && number == 0)) {
+                std::fprintf(stderr, "zw4410-instsim: %s %ld is out of range\n", arg.c_str(),
+                             number);
+                return false;
+            }
+            (arg == "--delay-ms" ? options.server.replyDelayMs : options.server.idleTimeoutMs) =
+                static_cast<int>(number);
         } else {
             std::fprintf(stderr, "zw4410-instsim: unknown option %s\n%s", arg.c_str(), kUsage);
             return false;
@@ -127,25 +133,11 @@ int Listen(const Options& options) {
     address.sin_port = htons(static_cast<uint16_t>(options.port));
     if (inet_pton(AF_INET, options.bind.c_str(), &address.sin_addr) != 1 ||
         ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(fd, 4) != 0) {
+        ::listen(fd, 64) != 0) {
         ::close(fd);
         return -1;
     }
     return fd;
-}
-
-bool SendReply(int fd, const std::string& reply) {
-    const std::string line = reply + "\n";
-    size_t done = 0;
-    while (done < line.size()) {
-        const ssize_t n = ::send(fd, line.data() + done, line.size() - done, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -169,9 +161,8 @@ int main(int argc, char** argv) {
         std::ofstream w(options.wire, std::ios::out | std::ios::app | std::ios::binary);
         w.write(message.data(), static_cast<std::streamsize>(message.size()));
     };
-    zw::sim::SimulatedInstrument instrument(
-        options.instrument, record,
-        options.wire.empty() ? zw::sim::SimulatedInstrument::Wire() : wire);
+    zw::sim::SimulatorServer server(
+        options.server, record, options.wire.empty() ? zw::sim::SimulatedInstrument::Wire() : wire);
 
     const int listener = Listen(options);
     if (listener < 0) {
@@ -185,37 +176,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "PORT %d\n", ntohs(bound.sin_port));
     std::fflush(stderr);
 
-    std::vector<char> buffer(1 << 16);
-    for (long served = 0; options.sessions < 0 || served < options.sessions; ++served) {
-        const int fd = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0) {
-            if (errno == EINTR)
-                continue;
-            break;
-        }
-        instrument.Reset();
-        record("SESSION BEGIN");
-        bool open = true;
-        while (open) {
-            const ssize_t n = ::recv(fd, buffer.data(), buffer.size(), 0);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            std::vector<std::string> replies;
-            open = instrument.Feed(buffer.data(), static_cast<size_t>(n), replies);
-            for (const std::string& reply : replies) {
-                if (options.delayMs > 0)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(options.delayMs));
-                if (!SendReply(fd, reply)) {
-                    open = false;
-                    break;
-                }
-            }
-        }
-        ::close(fd);
-        record("SESSION END");
-    }
-    ::close(listener);
+    server.Listen(listener);
+    server.Run();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "CurrentSetting.h"
 #include "DocumentNames.h"
 #include "ModelsFixture.h"
+#include "TextCodec.h"
 #include "WaveDocument.h"
 #include "docio32.h"
 #include "sigcore32.h"
@@ -15,7 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -147,3 +153,50 @@ TEST_F(WaveFiles, FailuresLeaveDocumentSettingAndNames) {
 }
 
 } // namespace
+
+// Names whose bytes are not UTF-8: "波形.txt" as Windows wrote it (CP932), and
+// "café" in Latin-1. The libraries must get the very bytes.
+TEST_F(WaveFiles, NamesThatAreNotUtf8OpenAndSaveUnderTheirOwnBytes) {
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    const QByteArray cp932 = folder + "\x94\x67\x8c\x60.txt";
+    const QByteArray latin1 = folder + "caf\xe9.wdb";
+    writeAll(QFile::decodeName(folder + "plain.txt"), "7\r\n8\r\n");
+    {
+        // Written by bytes, as another program would.
+        FILE* f = std::fopen(cp932.constData(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("11\r\n22\r\n", f);
+        std::fclose(f);
+    }
+    // As the command line gives it.
+    const QString fromCommandLine = zw::FileNameFromNative(cp932);
+    ASSERT_EQ(files.open(fromCommandLine), 0);
+    EXPECT_EQ(codes(doc.current(), 0, 2), (std::vector<int16_t>{11, 22}));
+    EXPECT_EQ(zw::NativeFileName(names.WaveFileName), cp932);
+    EXPECT_EQ(zw::MainWindowTitle(names),
+              "ZW4410 <" + QFile::decodeName(folder) + QString::fromUtf8("波形.txt>"));
+
+    // As a file dialog gives it: the bytes that are not UTF-8 come as U+FFFD.
+    setCodes(doc.current(), 0, {0, 0});
+    const QString fromDialog = QFile::decodeName(cp932);
+    ASSERT_TRUE(fromDialog.contains(QChar::ReplacementCharacter));
+    ASSERT_EQ(files.open(fromDialog), 0);
+    EXPECT_EQ(codes(doc.current(), 0, 2), (std::vector<int16_t>{11, 22}));
+    EXPECT_EQ(zw::NativeFileName(names.WaveFileName), cp932);
+
+    // Saving keeps the bytes too: a binary file under a Latin-1 name, then
+    // saved again under the document's name.
+    ASSERT_EQ(files.save(zw::FileNameFromNative(latin1)), 0);
+    ASSERT_EQ(files.save(names.WaveFileName), 0);
+    struct stat info {};
+    EXPECT_EQ(::stat(latin1.constData(), &info), 0);
+    EXPECT_EQ(info.st_size, DOCIO32_WAVE_FILE_SIZE);
+    const auto entries = std::distance(std::filesystem::directory_iterator(folder.constData()),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 3) << "no name made up on the way";
+    EXPECT_EQ(zw::MainWindowTitle(names),
+              "ZW4410 <" + QFile::decodeName(folder) + QString::fromUtf8("café.wdb>"));
+    // Qt cannot name these files to remove them.
+    std::filesystem::remove(cp932.constData());
+    std::filesystem::remove(latin1.constData());
+}

@@ -15,7 +15,9 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace zw;
 using namespace zw::bus;
@@ -370,6 +372,9 @@ TEST(ProfileFile, ReadsLikeTheDesktopProfileFunction) {
     EXPECT_EQ(ReadProfileString(path, "ADRS6", "*idn?", 3), "si");
     EXPECT_EQ(ReadProfileString(path, "ADRS7", "*IDN?", 100), std::nullopt);
     EXPECT_EQ(ReadProfileString(path + ".none", "ADRS5", "*IDN?", 100), std::nullopt);
+    // A FIFO without a writer would block a plain open; it is no profile.
+    ASSERT_EQ(::mkfifo((path + ".fifo").c_str(), 0644), 0);
+    EXPECT_EQ(ReadProfileString(path + ".fifo", "ADRS5", "*IDN?", 100), std::nullopt);
 }
 
 TEST(SimulatorBackend, AnswersTheLastCommandFromTheIniFile) {

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace zw;
 
 namespace {
@@ -224,6 +226,10 @@ TEST(Language, TheMarkerFileSelectsEnglish) {
     QFile marker(dir.filePath("8832_Eng.Env"));
     ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
     marker.close();
+    EXPECT_EQ(LanguageFromMarker(dir.path()), Language::English);
+    // Its presence counts; a FIFO is not opened (that would block).
+    ASSERT_TRUE(marker.remove());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(marker.fileName()).constData(), 0644), 0);
     EXPECT_EQ(LanguageFromMarker(dir.path()), Language::English);
     EXPECT_EQ(LanguageFromName(u"EN"), Language::English);
     EXPECT_EQ(LanguageFromName(u"ja"), Language::Japanese);

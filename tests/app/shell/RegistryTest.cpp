@@ -3,16 +3,24 @@
 #include "SettingsStore.h"
 #include "clsRegistry.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using zw::clsRegistry;
 
@@ -369,4 +377,161 @@ TEST(SettingsStore, NestedSequencesShareTheLock) {
     EXPECT_FALSE(QFile::exists(store.lockPath()));
     EXPECT_EQ(store.read("A", "b"), "1");
     EXPECT_FALSE(store.read("A", "c").has_value());
+}
+
+// ---------------------------------------------------------------------------
+// Lock files: only a lock really held by a running process counts.
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+void backdate(const QString& path, int days) {
+    const struct timespec old { time(nullptr) - days * 86400, 0 };
+    const struct timespec times[2] = {old, old};
+    ASSERT_EQ(
+        ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+// Every kind of lock file that no running process holds.
+enum class LeftOver { Empty, Junk, ForeignHost, EndedProcess, Unreadable, Fifo, DanglingLink };
+
+void makeLeftOver(const QString& path, LeftOver kind) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QByteArray native = QFile::encodeName(path);
+    switch (kind) {
+    case LeftOver::Empty:
+        writeFile(path, {});
+        break;
+    case LeftOver::Junk:
+        writeFile(path, QByteArray("\x01\xff garbage\n\n\n", 14));
+        break;
+    case LeftOver::ForeignHost:
+        writeFile(path, "4242\nZW4410\nsome-other-host.example\n");
+        break;
+    case LeftOver::EndedProcess: {
+        QProcess ended;
+        ended.start("true", {});
+        ASSERT_TRUE(ended.waitForFinished());
+        writeFile(path, QByteArray::number(ended.processId()) + "\nZW4410\n" +
+                            QSysInfo::machineHostName().toUtf8() + "\n");
+        break;
+    }
+    case LeftOver::Unreadable:
+        writeFile(path, "1\n");
+        ASSERT_EQ(::chmod(native.constData(), 0), 0);
+        break;
+    case LeftOver::Fifo:
+        ASSERT_EQ(::mkfifo(native.constData(), 0644), 0);
+        break;
+    case LeftOver::DanglingLink:
+        ASSERT_EQ(::symlink("nowhere/at/all", native.constData()), 0);
+        break;
+    }
+    backdate(path, 2);
+}
+
+constexpr LeftOver kLeftOvers[] = {
+    LeftOver::Empty,      LeftOver::Junk, LeftOver::ForeignHost, LeftOver::EndedProcess,
+    LeftOver::Unreadable, LeftOver::Fifo, LeftOver::DanglingLink};
+
+} // namespace
+
+TEST_F(Registry, AnUpdateLockNoProcessHoldsIsTakenOverAtOnce) {
+    for (const LeftOver kind : kLeftOvers) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        QFile::remove(file());
+        {
+            const zw::SettingsStore probe(file());
+            makeLeftOver(probe.lockPath(), kind);
+        }
+        // A timeout longer than any test: a lock not taken at once would stall.
+        for (int run = 0; run < 2; ++run) {
+            clsRegistry reg(file(), 600000);
+            EXPECT_FALSE(reg.SettingsLocked());
+            EXPECT_EQ(reg.WinH(), 1);
+            EXPECT_EQ(stored("System/WinCount"), "1");
+        }
+        EXPECT_EQ(stored("System/WinCount"), "0");
+        zw::SettingsStore store(file(), 600000);
+        zw::SettingsStore::Sequence sequence(store);
+        EXPECT_TRUE(sequence.locked());
+        EXPECT_FALSE(store.timedOut());
+    }
+}
+
+TEST_F(Registry, AnUpdateLockHeldByARunningProcessIsWaitedForThenReported) {
+    storeRaw("Sysinfo/sys_no", "3");
+    zw::SettingsStore holder(file());
+    auto held = std::make_unique<zw::SettingsStore::Sequence>(holder);
+    ASSERT_TRUE(held->locked());
+    {
+        clsRegistry blocked(file(), 200);
+        EXPECT_TRUE(blocked.SettingsLocked());
+        EXPECT_EQ(blocked.SettingsLockHolder(), QString("process %1 on %2")
+                                                    .arg(QCoreApplication::applicationPid())
+                                                    .arg(QSysInfo::machineHostName()));
+        // Reads still work; nothing was registered or written.
+        EXPECT_EQ(blocked.Setting("Sysinfo", "sys_no"), "3");
+        EXPECT_FALSE(blocked.TryClaimGpibBusy(1));
+        blocked.SetSetting("Sysinfo", "sys_no", "5");
+    }
+    held.reset();
+    EXPECT_EQ(stored("Sysinfo/sys_no"), "3");
+    EXPECT_EQ(stored("System/WinCount"), "<missing>");
+    EXPECT_EQ(stored("1GPIB/Busy"), "<missing>");
+    // Once the holder lets go, the next start runs normally.
+    clsRegistry next(file(), 200);
+    EXPECT_FALSE(next.SettingsLocked());
+    EXPECT_EQ(stored("System/WinCount"), "1");
+}
+
+TEST_F(Registry, InstanceLockFilesNoProcessHoldsAreNotRunningInstances) {
+    const QString instances = zw::SettingsStore(file()).instanceDirectory();
+    int number = 7;
+    for (const LeftOver kind : kLeftOvers)
+        makeLeftOver(instances + QString("/%1.lock").arg(number++), kind);
+    storeRaw("0GPIB/Busy", "True");
+    storeRaw("0GPIB/Owner", "7");
+    storeRaw("System/WinCount", "1");
+    for (int run = 0; run < 2; ++run) {
+        clsRegistry reg(file());
+        EXPECT_FALSE(reg.PreviousInstance());
+        EXPECT_EQ(reg.WinCount(), 1);
+        EXPECT_FALSE(reg.GpibBusy(0));
+        EXPECT_TRUE(reg.TryClaimGpibBusy(0));
+    }
+    EXPECT_EQ(stored("System/WinCount"), "0");
+
+    // The same junk appearing while an instance runs blocks no claim either.
+    clsRegistry running(file());
+    makeLeftOver(instances + "/7.lock", LeftOver::Empty);
+    storeRaw("1GPIB/Busy", "True");
+    storeRaw("1GPIB/Owner", "7");
+    EXPECT_TRUE(running.TryClaimGpibBusy(1));
+    EXPECT_EQ(stored("1GPIB/Owner"), QString::number(running.WinH()));
+}
+
+TEST(ProcessLock, IsHeldExactlyWhileItsHolderKeepsIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.lock");
+    zw::ProcessLock first(path);
+    zw::ProcessLock second(path);
+    EXPECT_FALSE(zw::ProcessLock::isHeld(path));
+    EXPECT_EQ(first.tryLock(), zw::ProcessLock::Attempt::Locked);
+    EXPECT_TRUE(zw::ProcessLock::isHeld(path));
+    EXPECT_EQ(second.tryLock(), zw::ProcessLock::Attempt::Busy);
+    // Removing the file does not free a held lock for anyone who finds the
+    // name again: the holder's lock is on what it opened.
+    first.unlock();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(zw::ProcessLock::isHeld(path));
+    EXPECT_EQ(second.tryLock(), zw::ProcessLock::Attempt::Locked);
+    EXPECT_EQ(first.tryLock(), zw::ProcessLock::Attempt::Busy);
+    EXPECT_EQ(zw::ProcessLock(dir.filePath("no/folder.lock")).tryLock(),
+              zw::ProcessLock::Attempt::Failed);
 }

@@ -216,6 +216,29 @@ TEST(TextCodec, Utf8OrElseCp932) {
     EXPECT_EQ(DecodeFileText(""), "");
 }
 
+TEST(TextCodec, FileNamesKeepTheirBytesWhateverTheyAre) {
+    // Every byte sequence comes back exactly, valid UTF-8 or not.
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray bytes(1 + round % 12, '\0');
+        for (char& b : bytes)
+            b = static_cast<char>(random() % 4 == 0 ? 0xC0 + random() % 0x40 : random() % 256);
+        ASSERT_EQ(NativeFileName(FileNameFromNative(bytes)), bytes) << bytes.toHex().toStdString();
+    }
+    // Valid UTF-8 stays plain text, surrogate pairs included.
+    EXPECT_EQ(FileNameFromNative("波形 \xF0\x9F\x8E\xB5.txt"), QString::fromUtf8("波形 🎵.txt"));
+    EXPECT_EQ(NativeFileName(QString::fromUtf8("波形 🎵.txt")), "波形 \xF0\x9F\x8E\xB5.txt");
+    // Overlong forms and encoded surrogates are not UTF-8: kept as bytes.
+    for (const QByteArray& bytes : {QByteArray("\xC0\xAF"), QByteArray("\xED\xA0\x80"),
+                                    QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE6\xB3")})
+        EXPECT_EQ(NativeFileName(FileNameFromNative(bytes)), bytes);
+    // Shown decoded: UTF-8 as is, else CP932, else Latin-1.
+    EXPECT_EQ(DisplayFileName(FileNameFromNative("/d/\x94\x67\x8c\x60.txt")),
+              QString::fromUtf8("/d/波形.txt"));
+    EXPECT_EQ(DisplayFileName(FileNameFromNative("caf\xe9.txt")), QString::fromUtf8("café.txt"));
+    EXPECT_EQ(DisplayFileName(u"plain.txt"), "plain.txt");
+}
+
 TEST(TextCodec, FixedFields) {
     const char field[8] = {'S', 'N', '1', '\0', 'x', 'x', 'x', 'x'};
     EXPECT_EQ(DecodeField(field, sizeof field), "SN1");

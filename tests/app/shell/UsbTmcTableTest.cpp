@@ -2,7 +2,10 @@
 #include "UsbTmcTable.h"
 #include "DocumentNames.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +30,10 @@ TEST(UsbTmcTable, NoLineOrNoFileFails) {
     EXPECT_TRUE(UsbTmcTable::Parse("\n")); // one empty line is a line
     QTemporaryDir dir;
     EXPECT_FALSE(UsbTmcTable::Read(dir.filePath("USBTMC.ID")));
+    // A FIFO without a writer, or a folder, is no table (and does not block).
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("USBTMC.ID")).constData(), 0644), 0);
+    EXPECT_FALSE(UsbTmcTable::Read(dir.filePath("USBTMC.ID")));
+    EXPECT_FALSE(UsbTmcTable::Read(dir.path()));
 }
 
 TEST(DocumentNames, PathSetsAllFourNamesAndTheTitle) {

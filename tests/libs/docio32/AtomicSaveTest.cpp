@@ -9,8 +9,11 @@
 #include <array>
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using zwtest::readWholeFile;
@@ -44,6 +47,29 @@ private:
     void (*previousHandler_)(int) = SIG_DFL;
     bool active_ = false;
 };
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `save` as the given user (in a child process when that means giving
+// up root) and returns its result.
+int runAs(uid_t user, const std::function<int()>& save) {
+    if (geteuid() == user)
+        return save();
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool dropped = setgroups(0, nullptr) == 0 && setgid(user) == 0 && setuid(user) == 0;
+        _exit(dropped ? save() : 255);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+uid_t ownerOf(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_uid;
+}
 
 mode_t modeOf(const std::string& path) {
     struct stat info {};
@@ -88,17 +114,20 @@ TEST(AtomicSave, WriteFailingPartWayLeavesTheOldFileIntact) {
     EXPECT_EQ(dir.entries(), before);
 }
 
-TEST(AtomicSave, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
+TEST(AtomicSave, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
     TempDir dir;
     const std::string ocb = dir.file("setup.ocb");
     writeWholeFile(ocb, "old");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
-    EXPECT_EQ(SaveSystemFile(ocb.c_str(), kBlock.data()), 7);
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(readWholeFile(ocb), "old");
+    // Root writes into any folder: the save then runs as a plain user.
+    const uid_t user = geteuid() == 0 ? kNobody : geteuid();
+    ASSERT_EQ(chown(ocb.c_str(), user, static_cast<gid_t>(-1)), 0);
+    ASSERT_EQ(chmod(ocb.c_str(), 0600), 0);
+    ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
+    EXPECT_EQ(runAs(user, [&] { return SaveSystemFile(ocb.c_str(), kBlock.data()); }), 0);
+    chmod(dir.path().c_str(), 0700);
+    EXPECT_EQ(readWholeFile(ocb), std::string(kBlock.begin(), kBlock.end()));
+    EXPECT_EQ(ownerOf(ocb), user);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"setup.ocb"});
 }
 
 TEST(AtomicSave, WriteProtectedFileIsRefusedNotReplaced) {
@@ -143,4 +172,74 @@ TEST(AtomicSave, SavingThroughALinkReplacesTheLinkedFile) {
     ASSERT_EQ(SaveSystemFile(dir.file("link.ocb").c_str(), kBlock.data()), 0);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.ocb")));
     EXPECT_EQ(readWholeFile(dir.file("real/setup.ocb")), std::string(kBlock.begin(), kBlock.end()));
+}
+
+TEST(AtomicSave, SavingOverOneNameOfAHardLinkedFileChangesItUnderEveryName) {
+    TempDir dir;
+    const std::string first = dir.file("first.ocb");
+    const std::string second = dir.file("second.ocb");
+    writeWholeFile(first, "the old contents, longer than the new ones? no, shorter");
+    ASSERT_EQ(link(first.c_str(), second.c_str()), 0);
+    ASSERT_EQ(SaveSystemFile(first.c_str(), kBlock.data()), 0);
+    const std::string saved(kBlock.begin(), kBlock.end());
+    EXPECT_EQ(readWholeFile(first), saved);
+    EXPECT_EQ(readWholeFile(second), saved);
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"first.ocb", "second.ocb"}));
+
+    // Saving shorter contents in place cuts the file to them.
+    WaveMemory memory({1, 2});
+    ASSERT_EQ(SaveWaveData(second.c_str(), memory.handle(), 0, 2), 0);
+    EXPECT_EQ(readWholeFile(first), "1\r\n2\r\n");
+}
+
+TEST(AtomicSave, AnInPlaceSaveFailingPartWayPutsTheOldContentsBack) {
+    TempDir dir;
+    const std::string wdb = dir.file("doc.wdb");
+    const std::string oldContents = "the old document, which must survive\n";
+    writeWholeFile(wdb, oldContents);
+    ASSERT_EQ(link(wdb.c_str(), dir.file("other.wdb").c_str()), 0);
+    const auto before = dir.entries();
+    WaveMemory memory(DOCIO32_WAVE_FILE_SAMPLES);
+    memory.fill(-1);
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.active());
+        EXPECT_EQ(Save8832File(wdb.c_str(), kBlock.data(), memory.handle()), 7);
+    }
+    EXPECT_EQ(readWholeFile(wdb), oldContents);
+    EXPECT_EQ(readWholeFile(dir.file("other.wdb")), oldContents);
+    EXPECT_EQ(dir.entries(), before) << "the copy aside is removed";
+}
+
+TEST(AtomicSave, SavingThroughADanglingLinkCreatesItsTarget) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("real"));
+    std::filesystem::create_symlink("real/new.ocb", dir.file("link.ocb"));
+    std::filesystem::create_symlink(dir.file("link.ocb"), dir.file("link2.ocb"));
+    ASSERT_EQ(SaveSystemFile(dir.file("link2.ocb").c_str(), kBlock.data()), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.ocb")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link2.ocb")));
+    EXPECT_EQ(readWholeFile(dir.file("real/new.ocb")), std::string(kBlock.begin(), kBlock.end()));
+
+    // A loop of links names no file.
+    std::filesystem::create_symlink("loop-b", dir.file("loop-a"));
+    std::filesystem::create_symlink("loop-a", dir.file("loop-b"));
+    EXPECT_EQ(SaveSystemFile(dir.file("loop-a").c_str(), kBlock.data()), 7);
+}
+
+TEST(AtomicSave, AFileOfAnotherUserKeepsOwnerGroupAndMode) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may save a file that another user owns";
+    TempDir dir;
+    const std::string ocb = dir.file("theirs.ocb");
+    writeWholeFile(ocb, "old");
+    ASSERT_EQ(chown(ocb.c_str(), 4321, 8765), 0);
+    ASSERT_EQ(chmod(ocb.c_str(), 0640), 0);
+    ASSERT_EQ(SaveSystemFile(ocb.c_str(), kBlock.data()), 0);
+    struct stat info {};
+    ASSERT_EQ(stat(ocb.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 8765u);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(readWholeFile(ocb), std::string(kBlock.begin(), kBlock.end()));
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -252,3 +253,25 @@ TEST_F(PatternWords, RunWordsAndStayingOrWords) {
 }
 
 } // namespace
+
+TEST_F(DigitalPatterns, StretchesFarOutsideTheMemoryAreNotWalked) {
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    // Wholly before or after the memory: nothing can change, nothing is run
+    // (a run would end with 118 on this idle loop).
+    EXPECT_EQ(apply("0[ ]", Codes(4, 0), kMax, kMin).result, kInsufficientMemory);
+    EXPECT_EQ(apply("0[ ]", Codes(4, 0), kMax, 4).result, kInsufficientMemory);
+    PatternRun r = apply("0[HL]", Codes(4, 0), kMax, kMin);
+    EXPECT_EQ(r.result, kInsufficientMemory);
+    EXPECT_EQ(r.samples, Codes(4, 0));
+    // Reaching into the memory from two billion samples before it: the walk
+    // that would keep the alignment is cut off by the work limit long before
+    // the memory, so nothing changes.
+    r = apply("0[HL]", Codes(4, 0), kMax, -2000000000);
+    EXPECT_EQ(r.result, kLoopTooComplex);
+    EXPECT_EQ(r.samples, Codes(4, 0));
+    // A short way before the memory still keeps the alignment.
+    r = apply("0[HL]", Codes(4, 0), 1004, -1000);
+    EXPECT_EQ(r.result, kInsufficientMemory);
+    EXPECT_EQ(r.samples, (Codes{-1, 0, -1, 0}));
+}

@@ -8,6 +8,8 @@
 
 #include <limits>
 
+#include <sys/stat.h>
+
 using namespace modspec32;
 using namespace modspec32::test;
 
@@ -108,4 +110,13 @@ TEST(ValueConversion, IntegersHexRealsAndFlags) {
 
     EXPECT_EQ(toInt16(70000), 32767);
     EXPECT_EQ(toInt16(-70000), -32768);
+}
+
+TEST(LineReading, OnlyARegularFileOpensAndAFifoDoesNotBlock) {
+    TempFolder folder;
+    const auto fifo = folder.path() / "PIPE.SYS";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(LineReader(fifo).isOpen());
+    EXPECT_FALSE(LineReader(folder.path()).isOpen());
+    EXPECT_FALSE(LineReader("/dev/zero").isOpen());
 }

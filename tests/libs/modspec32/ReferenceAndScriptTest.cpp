@@ -1,5 +1,9 @@
 // Global blocks with their references, and command scripts.
+#include "ModelFileParser.h"
 #include "ModelFolder.h"
+
+#include <algorithm>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -223,4 +227,29 @@ TEST(Scripts, EndIsRecognisedInAnyCaseAndWithTrailingWords) {
                                            "sname_s = S\n"));
     ASSERT_EQ(loaded.outcome.code, kLoadOk);
     EXPECT_EQ(loaded.models.at(0).shortName.view(), "S");
+}
+
+TEST(References, EachLoadReadsTheFileAFewTimesWhateverTheNumberOfReferences) {
+    constexpr int kReferences = 2000;
+    std::string text = kGlobals.substr(0, kGlobals.find("beginglobal voltrange Bad"));
+    for (int i = 0; i < 50; ++i)
+        text += "beginglobal frequency Other" + std::to_string(i) + "\n  max_d = 1\nend\n";
+    text += "begin system\n  begin systemparameter\n    begin channel\n";
+    for (int i = 0; i < kReferences; ++i)
+        text += i % 2 ? "      reference voltrange \"10 V\"\n" : "      reference frequency Wide\n";
+    text += "    end\n  end\nend\n";
+    const long fileLines = static_cast<long>(std::count(text.begin(), text.end(), '\n'));
+
+    TempFolder folder;
+    folder.write("MANY.SYS", text);
+    std::vector<ModelEntry> models;
+    ModelFileParser parser(folder.path() / "MANY.SYS", models);
+    ASSERT_EQ(parser.parse(), 0);
+    ASSERT_EQ(models.size(), 1u);
+    const ChannelEntry& channel = models[0].channels.at(0);
+    EXPECT_EQ(channel.ranges.size(), std::size_t{kReferences / 2});
+    EXPECT_DOUBLE_EQ(channel.frequency.first().max, 1e6);
+    // Once through, once to index the global blocks, and each referenced
+    // body: before the index, every reference searched the file from the top.
+    EXPECT_LE(parser.linesRead(), 2 * fileLines + kReferences * 5);
 }

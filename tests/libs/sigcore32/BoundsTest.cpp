@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 
 using sigtest::Codes;
 using sigtest::ramp;
@@ -206,4 +208,30 @@ TEST(Bounds, SurfaceWithoutItsCallbacksIsRefused) {
     EXPECT_EQ(W_DrawDigitalPattern(&empty, w.handle(), 0, 2, 1, 1, 0, 1, 2, 10, 1, 2, 3, 4), 0u);
     EXPECT_EQ(W_DrawGrid(&empty, 2, 10), 0);
     EXPECT_EQ(W_DrawGrid(nullptr, 2, 10), 0);
+}
+
+TEST(Bounds, SurfacesBeyondTheSizeLimitAreRefusedBeforeAnyDrawing) {
+    const Wave w(Codes{32767, 0, -32767, 0});
+    constexpr int32_t kLimit = SIGCORE32_MAX_SURFACE_SIZE;
+    // Without the limit, these ran for up to a minute and took gigabytes.
+    for (const auto& [width, height] : {std::pair{INT32_MAX, 100}, std::pair{100, INT32_MAX},
+                                        std::pair{kLimit + 1, 100}, std::pair{100, kLimit + 1}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        RecordingSurface s;
+        EXPECT_EQ(W_DrawWave2(s.get(), w.handle(), 0, 0, 4, 65534, width, height), 0u);
+        EXPECT_EQ(W_DrawWave(s.get(), w.handle(), 0, 4, width, height), 0u);
+        EXPECT_EQ(W_DrawWaveForPrint(s.get(), w.handle(), 4, width, height, 0, 0), 0u);
+        EXPECT_EQ(W_DrawDigital(s.get(), w.handle(), 0, 4, 0xFFFF, width, height), 0u);
+        EXPECT_EQ(
+            W_DrawDigitalPattern(s.get(), w.handle(), 0, 4, 1, 1, 0, 1, width, height, 1, 2, 3, 4),
+            0u);
+        EXPECT_TRUE(s.calls.empty()) << "nothing drawn, not even the zero line, no pen made";
+    }
+    // The limit itself is a valid size.
+    RecordingSurface s;
+    EXPECT_EQ(W_DrawWave(s.get(), w.handle(), 0, 4, kLimit, kLimit), w.handle());
+    EXPECT_EQ(W_DrawWaveForPrint(s.get(), w.handle(), 4, kLimit, kLimit, 0, 0), w.handle());
+    EXPECT_EQ(
+        W_DrawDigitalPattern(s.get(), w.handle(), 0, 4, 1, 1, 0, 1, kLimit, kLimit, 1, 2, 3, 4),
+        w.handle());
 }

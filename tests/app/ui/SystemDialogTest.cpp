@@ -1,0 +1,424 @@
+// The system setup window and the progress window, offscreen, driven by
+// their control names: captions in both languages, lists that follow the
+// model, values kept within the model's limits, Cancel, the setup file, and
+// transfers over LAN to the instrument simulator with progress and abort.
+#include "SystemDialog.h"
+#include "CaptionCatalog.h"
+#include "CurrentSetting.h"
+#include "DocumentNames.h"
+#include "FrmGPIBExit.h"
+#include "MainWindow.h"
+#include "MessageCatalog.h"
+#include "Messages.h"
+#include "ModelsFixture.h"
+#include "ScriptedMessageService.h"
+#include "SimulatorProcess.h"
+#include "WaveDocument.h"
+#include "clsRegistry.h"
+#include "zwplatform.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+using zw::test::SimulatorProcess;
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "system_dialog_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
+}
+
+int ModelNamed(const char* name) {
+    for (int m = 0; m < SysGetDeviceCnt(); ++m) {
+        char buffer[SYS_NAME_BUFFER + 1] = {};
+        SysGetDeviceName(m, buffer);
+        if (std::strcmp(name, buffer) == 0)
+            return m;
+    }
+    return -1;
+}
+
+// Counts the times a window is shown.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+class SystemDialogTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        app();
+        zwtest::loadBundledModels();
+    }
+
+    void SetUp() override { open(zw::Language::English); }
+    void TearDown() override {
+        dialog.reset();
+        context.reset();
+    }
+
+    void open(zw::Language language) {
+        dialog.reset();
+        context.reset();
+        ASSERT_TRUE(dir.isValid());
+        registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
+        catalog = std::make_unique<zw::MessageCatalog>(language);
+        messages = std::make_unique<zw::Messages>(*catalog, boxes);
+        setting.loadModelLists();
+        zw::StoredSetting stored;
+        stored.interfaceType = 0; // NI GPIB
+        ASSERT_TRUE(setting.restore(stored));
+        if (!doc.current()) {
+            ASSERT_TRUE(doc.allocate());
+        }
+        doc.setWaveLength(setting.waveLength());
+        context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
+                                            dir.path(), nullptr});
+        dialog = std::make_unique<zw::SystemDialog>(*context, names);
+        dialog->onMemorySizeChanged = [this] {
+            ++resizes;
+            doc.setWaveLength(setting.waveLength());
+        };
+        dialog->bus().SetSetupTimeoutCode(12); // 3 s: a loaded machine may answer slowly
+        dialog->openSetup();
+        dialog->show();
+        QApplication::processEvents();
+    }
+
+    template <typename T> T* find(const QString& name) {
+        T* w = dialog->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QComboBox* combo(const char* name) { return find<QComboBox>(name); }
+    QString text(const char* name) { return find<QLineEdit>(name)->text(); }
+    void type(const char* name, const QString& value) {
+        QLineEdit* box = find<QLineEdit>(name);
+        box->setText(value);
+        emit box->editingFinished();
+    }
+    void choose(const char* name, int index) {
+        QComboBox* c = combo(name);
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
+    void chooseText(const char* name, const QString& item) {
+        const int index = combo(name)->findText(item);
+        ASSERT_GE(index, 0) << item.toStdString();
+        choose(name, index);
+    }
+    QStringList items(const char* name) {
+        QStringList list;
+        for (int i = 0; i < combo(name)->count(); ++i)
+            list << combo(name)->itemText(i);
+        return list;
+    }
+    void fillRamp() {
+        zw::LockedBlock<int16_t> block(doc.current());
+        for (long i = 0; i < doc.WaveLength(); ++i)
+            block[static_cast<size_t>(i)] = static_cast<int16_t>(i * 37 - 20000);
+    }
+    std::vector<int> expectedCodes(int divisor) {
+        zw::LockedBlock<int16_t> block(doc.current());
+        std::vector<int> codes;
+        for (long i = 0; i < doc.WaveLength(); ++i) {
+            // halves to even, independently of the conversion code
+            const double q = static_cast<double>(block[static_cast<size_t>(i)]) / divisor;
+            codes.push_back(static_cast<int>(std::nearbyint(q)));
+        }
+        return codes;
+    }
+    // The LAN interface to the simulator on its port.
+    void useSimulator(const SimulatorProcess& sim) {
+        chooseText("Comb_Intfc", "LAN(Socket)");
+        type("Txt_LanHost", "127.0.0.1");
+        type("Txt_LanPort", QString::number(sim.Port()));
+    }
+    std::string simDir() {
+        const QString path = dir.path() + "/sim";
+        QDir().mkpath(path);
+        return path.toStdString();
+    }
+    // The records equal but for the padding of texts, which reading normalises.
+    static bool SameSetting(DeviceInfo a, DeviceInfo b) {
+        for (DeviceInfo* d : {&a, &b}) {
+            std::memset(d->XUnitName, 0, sizeof d->XUnitName);
+            std::memset(d->YUnitName, 0, sizeof d->YUnitName);
+        }
+        return std::memcmp(&a, &b, sizeof a) == 0;
+    }
+
+    QTemporaryDir dir;
+    zwtest::ScriptedMessageService boxes;
+    std::unique_ptr<zw::clsRegistry> registry;
+    std::unique_ptr<zw::MessageCatalog> catalog;
+    std::unique_ptr<zw::Messages> messages;
+    zw::CurrentSetting setting;
+    zw::WaveDocument doc;
+    zw::DocumentNames names;
+    std::unique_ptr<zw::EditorContext> context;
+    std::unique_ptr<zw::SystemDialog> dialog;
+    int resizes = 0;
+};
+
+// Every control row of a window's caption table names a control the window has.
+void ExpectEveryCaptionRowHasAControl(QWidget& window, const char* windowName) {
+    const zw::CaptionCatalog captions(zw::Language::English);
+    for (const auto& [key, caption] : captions.captions(QString::fromLatin1(windowName))) {
+        if (!zw::CaptionCatalog::isControlKey(key) || key == QLatin1String(windowName))
+            continue;
+        const bool found = window.findChild<QObject*>(key) != nullptr ||
+                           window.findChild<QObject*>(key + "_0") != nullptr;
+        EXPECT_TRUE(found) << windowName << ": " << key.toStdString();
+    }
+}
+
+} // namespace
+
+TEST_F(SystemDialogTest, CaptionsInBothLanguagesAndEveryRowHasItsControl) {
+    EXPECT_EQ(dialog->windowTitle(), "ZW4410 - System Setup");
+    auto* tabs = find<QTabWidget>("Tab_Setup");
+    EXPECT_EQ(tabs->tabText(0), "&System Setup");
+    EXPECT_EQ(tabs->tabText(1), "&Unit Setup");
+    EXPECT_EQ(find<QGroupBox>("Frame_Basic")->title(), "[Basic Setup]");
+    EXPECT_EQ(find<QPushButton>("Btn_Trans_1")->text(), "&Waveform Data");
+    EXPECT_FALSE(find<QAction>("Menu_Print")->isEnabled());
+    EXPECT_EQ(items("Comb_Unit_0"), (QStringList{"Address", "Time", "User Unit"}));
+    ExpectEveryCaptionRowHasAControl(*dialog, "SystemDialog");
+    ExpectEveryCaptionRowHasAControl(dialog->progressWindow(), "FrmGPIBExit");
+    EXPECT_EQ(dialog->progressWindow().windowTitle(), "Copy wave data");
+
+    open(zw::Language::Japanese);
+    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("ZW4410 - ｼｽﾃﾑ設定"));
+    EXPECT_EQ(find<QTabWidget>("Tab_Setup")->tabText(1), QString::fromUtf8("単位設定(&U)"));
+    EXPECT_EQ(find<QPushButton>("Btn_Cancel")->text(), QString::fromUtf8("ｷｬﾝｾﾙ"));
+    EXPECT_EQ(dialog->progressWindow().windowTitle(), QString::fromUtf8("波形データ転送"));
+}
+
+TEST_F(SystemDialogTest, ChangingTheModelRefillsTheLists) {
+    EXPECT_EQ(items("Comb_System"), (QStringList{"ZWG-114", "ZWG-216", "ZWG-316U"}));
+    EXPECT_EQ(items("Comb_Channel"), QStringList{"CH1"});
+    EXPECT_FALSE(combo("Comb_Channel")->isEnabled());
+    chooseText("Comb_System", "ZWG-216");
+    EXPECT_EQ(items("Comb_Channel"), (QStringList{"CH1", "CH2"}));
+    EXPECT_EQ(items("Comb_MSize").size(), 4);
+    EXPECT_TRUE(find<QLineEdit>("Txt_MName")->isEnabled());
+    EXPECT_TRUE(find<QGroupBox>("Frame_Offs")->isEnabled());
+    chooseText("Comb_System", "ZWG-316U");
+    EXPECT_EQ(items("Comb_Intfc"), (QStringList{"USB(TMC)", "LAN(Socket)"}));
+    EXPECT_EQ(combo("Comb_Intfc")->currentText(), "USB(TMC)");
+    EXPECT_TRUE(find<QLineEdit>("txtSerialNo")->isVisible());
+    EXPECT_EQ(find<QLabel>("Label_GPIB_0")->text(), "USB I&D");
+    EXPECT_EQ(items("Comb_MSize"), QStringList{"16384"});
+    EXPECT_EQ(doc.WaveLength(), 16384);
+    EXPECT_GE(resizes, 1);
+}
+
+TEST_F(SystemDialogTest, BoxesShowTheValueKept) {
+    type("Txt_Oscil_0", "2.5k");
+    EXPECT_EQ(text("Txt_Oscil_0"), "2.5k");
+    EXPECT_EQ(text("Txt_Oscil_1"), "400u");
+    type("Txt_Oscil_0", "20M"); // above 10 MHz
+    EXPECT_EQ(text("Txt_Oscil_0"), "2.5k");
+    type("Txt_Oscil_0", "fast");
+    EXPECT_EQ(text("Txt_Oscil_0"), "2.5k");
+    EXPECT_DOUBLE_EQ(setting.info().Frequency, 2500.0);
+    type("Txt_Oscil_1", "1m");
+    EXPECT_EQ(text("Txt_Oscil_0"), "1000"); // a power of 1000 stays in the group below
+    type("Txt_Oscil_2", "0.5");
+    type("Txt_Oscil_2", "12");
+    EXPECT_EQ(text("Txt_Oscil_2"), "500m");
+    type("Txt_GPIB_0", "31");
+    EXPECT_EQ(text("Txt_GPIB_0"), "10");
+    type("Txt_GPIB_1", "3");
+    EXPECT_EQ(text("Txt_GPIB_1"), "3");
+    type("Txt_GPIB_1", "9");
+    EXPECT_EQ(text("Txt_GPIB_1"), "3");
+    EXPECT_TRUE(boxes.empty());
+
+    // The model's warning above 1 MHz: No keeps the frequency.
+    boxes.answerNext(zw::MessageAnswer::No);
+    type("Txt_Oscil_0", "2M");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.last().title, "Warning Message");
+    EXPECT_EQ(text("Txt_Oscil_0"), "1000");
+    boxes.answerNext(zw::MessageAnswer::Yes);
+    type("Txt_Oscil_0", "2M");
+    EXPECT_EQ(text("Txt_Oscil_0"), "2M");
+}
+
+TEST_F(SystemDialogTest, SerialNumberAndPortChecksShowTheirMessages) {
+    chooseText("Comb_Intfc", "USB(TMC)");
+    type("txtSerialNo", "SN123");
+    type("txtSerialNo", "sn999");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.last().text, "Please Input SN and Serial Numbers!(SNXXXXXX)");
+    EXPECT_EQ(boxes.last().icon, zw::MessageIcon::Critical);
+    EXPECT_EQ(text("txtSerialNo"), "SN123");
+
+    chooseText("Comb_Intfc", "LAN(Socket)");
+    EXPECT_TRUE(find<QLineEdit>("Txt_LanHost")->isVisible());
+    EXPECT_FALSE(find<QLineEdit>("Txt_GPIB_0")->isVisible());
+    EXPECT_EQ(text("Txt_LanHost"), "127.0.0.1");
+    EXPECT_EQ(text("Txt_LanPort"), "5025");
+    type("Txt_LanPort", "70000");
+    EXPECT_EQ(boxes.last().text, "Please input a port number from 1 to 65535.");
+    EXPECT_EQ(text("Txt_LanPort"), "5025");
+    type("Txt_LanPort", "5026");
+    EXPECT_EQ(registry->Setting("LanSocket", "ZWG-114.Port"), "5026");
+}
+
+TEST_F(SystemDialogTest, CancelPutsEverythingBack) {
+    const DeviceInfo opened = setting.info();
+    chooseText("Comb_System", "ZWG-216");
+    choose("Comb_MSize", 3);
+    EXPECT_EQ(doc.WaveLength(), 65536);
+    type("Txt_Oscil_0", "123k");
+    choose("Comb_Unit_1", 2);
+    type("Txt_Unit_3", "7");
+    find<QRadioButton>("Opt_Output_0")->click();
+    find<QPushButton>("Btn_Cancel")->click();
+    EXPECT_EQ(std::memcmp(&opened, &setting.info(), sizeof opened), 0);
+    EXPECT_EQ(setting.interfaceType(), 3); // from "GpibBoard" (none stored: USB)
+    EXPECT_EQ(doc.WaveLength(), opened.MemorySize);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(SystemDialogTest, OkKeepsTheEditsAndClosingStoresThem) {
+    chooseText("Comb_System", "ZWG-216");
+    type("Txt_GPIB_0", "17");
+    find<QPushButton>("Btn_OK")->click();
+    EXPECT_EQ(setting.info().Address, 17);
+    EXPECT_EQ(registry->SettingNumber("Sysinfo", "sys_no"), ModelNamed("ZWG-216"));
+    EXPECT_EQ(registry->SettingNumber("Sysinfo", "Gpib_Address"), 17);
+    EXPECT_EQ(registry->GpibBoard(), 0);
+}
+
+TEST_F(SystemDialogTest, SaveThenOpenRoundTrips) {
+    chooseText("Comb_System", "ZWG-216");
+    choose("Comb_Channel", 1);
+    type("Txt_Oscil_0", "4.5k");
+    type("Txt_MName", "SHAPE");
+    const QString file = dir.filePath("bench.ocb");
+    QString proposed;
+    dialog->chooseSaveFile = [&](const QString& p, const QString&) {
+        proposed = p;
+        return file;
+    };
+    find<QAction>("Menu_FileSave")->trigger();
+    EXPECT_TRUE(proposed.endsWith("Untitled.ocb")) << proposed.toStdString();
+    EXPECT_EQ(names.SystemFileName, dir.filePath("bench"));
+    const DeviceInfo saved = setting.info();
+
+    chooseText("Comb_System", "ZWG-114");
+    type("Txt_Oscil_0", "10");
+    dialog->chooseOpenFile = [&](const QString& p, const QString&) {
+        proposed = p;
+        return file;
+    };
+    find<QAction>("Menu_FileOpen")->trigger();
+    EXPECT_EQ(proposed, dir.filePath("bench.ocb"));
+    EXPECT_EQ(combo("Comb_System")->currentText(), "ZWG-216");
+    EXPECT_EQ(combo("Comb_Channel")->currentIndex(), 1);
+    EXPECT_EQ(text("Txt_Oscil_0"), "4.5k");
+    EXPECT_EQ(text("Txt_MName"), "SHAPE");
+    EXPECT_TRUE(SameSetting(saved, setting.info()));
+
+    // A short file: the read error, nothing changed.
+    QFile shortFile(dir.filePath("short.ocb"));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write(QByteArray(100, '\1'));
+    shortFile.close();
+    ASSERT_FALSE(dialog->openSetupFile(shortFile.fileName()));
+    EXPECT_EQ(boxes.last().text, "File Read error.\r");
+    EXPECT_TRUE(SameSetting(saved, setting.info()));
+}
+
+TEST_F(SystemDialogTest, WaveformDataOverLanReachesTheSimulator) {
+    SimulatorProcess sim(simDir(), {"--model", "ZWG-114"});
+    useSimulator(sim);
+    fillRamp();
+    ShowCounter counter;
+    dialog->progressWindow().installEventFilter(&counter);
+    find<QPushButton>("Btn_Trans_1")->click();
+    const std::string record = sim.WaitForRecord();
+    for (const auto& box : boxes.shown)
+        ADD_FAILURE() << box.title.toStdString() << ": " << box.text.toStdString();
+    EXPECT_EQ(SimulatorProcess::Codes(record), expectedCodes(4)); // mask FFFC
+    EXPECT_EQ(counter.shows, 1);
+    EXPECT_FALSE(dialog->progressWindow().isVisible());
+    EXPECT_TRUE(find<QPushButton>("Btn_Trans_1")->isEnabled());
+    EXPECT_FALSE(registry->GpibBusy(7));
+}
+
+TEST_F(SystemDialogTest, AbortWhileSendingLeavesTheBusyMarkClear) {
+    chooseText("Comb_System", "ZWG-216");
+    choose("Comb_MSize", 3); // 65536 points: many pieces to send
+    SimulatorProcess sim(simDir(), {"--model", "ZWG-216"});
+    useSimulator(sim);
+    fillRamp();
+    auto* phase = dialog->progressWindow().findChild<QLabel*>("Label_Phase");
+    bool sawSending = false;
+    bool busyWhileSending = false;
+    QTimer presser;
+    QObject::connect(&presser, &QTimer::timeout, [&] {
+        if (phase->text() == "Send data" && !sawSending) {
+            sawSending = true;
+            busyWhileSending = registry->GpibBusy(7);
+            EXPECT_FALSE(find<QPushButton>("Btn_Trans_0")->isEnabled());
+            dialog->progressWindow().findChild<QPushButton*>("Btn_Cancel")->click();
+        }
+    });
+    presser.start(0);
+    find<QPushButton>("Btn_Trans_1")->click();
+    presser.stop();
+    sim.WaitForRecord();
+    EXPECT_TRUE(sawSending);
+    EXPECT_TRUE(busyWhileSending);
+    EXPECT_FALSE(registry->GpibBusy(7));
+    EXPECT_FALSE(dialog->progressWindow().isVisible());
+    EXPECT_TRUE(find<QPushButton>("Btn_Trans_1")->isEnabled());
+    EXPECT_TRUE(boxes.empty()); // an abort ends quietly
+}
+
+TEST_F(SystemDialogTest, DroppedConnectionShowsTheBusMessage) {
+    chooseText("Comb_System", "ZWG-216");
+    choose("Comb_MSize", 3);
+    SimulatorProcess sim(simDir(), {"--model", "ZWG-216", "--drop-after", "1000"});
+    useSimulator(sim);
+    fillRamp();
+    find<QPushButton>("Btn_Trans_1")->click();
+    EXPECT_NE(sim.WaitForRecord().find("DROPPED"), std::string::npos);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.shown.front().title, "Interface Error");
+    EXPECT_FALSE(registry->GpibBusy(7));
+    EXPECT_TRUE(find<QPushButton>("Btn_Trans_1")->isEnabled());
+    EXPECT_FALSE(dialog->progressWindow().isVisible());
+}
