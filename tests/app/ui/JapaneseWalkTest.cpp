@@ -11,6 +11,7 @@
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "EditorContext.h"
+#include "FrmGPIBExit.h"
 #include "GuiDriver.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
@@ -21,6 +22,7 @@
 #include "QtTranslations.h"
 #include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
+#include "SystemDialog.h"
 #include "ToolMode.h"
 #include "ToolWindowHost.h"
 #include "VersionDialog.h"
@@ -40,6 +42,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -53,9 +56,10 @@ namespace {
 
 // Proper names, units and abbreviations that stay as they are in Japanese.
 const QSet<QString> kAllowedWords = {
-    "ZW",  "Word", "sec", "Hz",   "mm",   "dX",  "OK",   "ON",   "OFF", "GPIB", "USB", "TMC",
-    "ID",  "NI",   "KI",  "LAN",  "DC",   "SN",  "Ver",  "HTML", "PDF", "RGB",  "Jan", "Feb",
-    "Mar", "Apr",  "May", "June", "July", "Aug", "Sept", "Oct",  "Nov", "Dec",
+    "ZW",  "Word", "sec", "Hz",   "mm",   "dX",  "OK",   "ON",     "OFF", "GPIB",
+    "USB", "TMC",  "ID",  "NI",   "KI",   "LAN", "DC",   "SN",     "Ver", "HTML",
+    "PDF", "RGB",  "Vpp", "Vrms", "dBm",  "kHz", "MHz",  "Socket", "Jan", "Feb",
+    "Mar", "Apr",  "May", "June", "July", "Aug", "Sept", "Oct",    "Nov", "Dec",
 };
 // Fixed texts of the program that read the same in both languages: the
 // titles of the message boxes, the document name before a file is named,
@@ -65,10 +69,13 @@ const QStringList kAllowedPhrases = {
     "NO CHANGE",     "Data convert",    "Send data",
 };
 
-// Controls of Qt's printer dialogs that list what the system names: printers
-// and their drivers (from the print system), paper sizes by their standards'
-// names, typographic units.
-const QSet<QString> kListsOfTheSystem = {"printers", "type", "pageSizeCombo", "unitCombo"};
+// Lists whose items are names given elsewhere, not texts of the program:
+// the models, channels, ranges and memory sizes of the model files; in Qt's
+// printer dialogs the printers and their drivers (from the print system),
+// paper sizes by their standards' names and typographic units.
+const QSet<QString> kListsOfTheSystem = {"Comb_System",   "Comb_Channel", "Comb_Range",
+                                         "Comb_MSize",    "printers",     "type",
+                                         "pageSizeCombo", "unitCombo"};
 
 // Menu items of the main window that open a window of their own.
 const char* const kMenuWindows[] = {"Menu_FileImport", "Menu_Print", "Menu_Version"};
@@ -142,6 +149,29 @@ std::vector<WindowFactory> windowFactories() {
              auto w = std::make_unique<zw::HelpWindow>(c.captions, &c.main());
              w->setAttribute(Qt::WA_DeleteOnClose, false);
              w->showPage(helpPage(c));
+             return std::unique_ptr<QWidget>(std::move(w));
+         }},
+        {"SystemDialog",
+         [](WalkContext& c) {
+             c.main();
+             auto w = std::make_unique<zw::SystemDialog>(*c.editor, c.editor->names(), &c.main());
+             w->openSetup();
+             return std::unique_ptr<QWidget>(std::move(w));
+         }},
+        {"SystemDialog Unit Setup",
+         [](WalkContext& c) {
+             c.main();
+             auto w = std::make_unique<zw::SystemDialog>(*c.editor, c.editor->names(), &c.main());
+             w->openSetup();
+             w->findChild<QTabWidget*>("Tab_Setup")->setCurrentIndex(1);
+             return std::unique_ptr<QWidget>(std::move(w));
+         }},
+        {"FrmGPIBExit",
+         [](WalkContext& c) {
+             auto w = std::make_unique<zw::FrmGPIBExit>(
+                 c.captions, [](bool) {}, &c.main());
+             w->openProgress();
+             w->showPhase(c.captions.caption(u"FrmGPIBExit", u"Label_Phase:Convert"));
              return std::unique_ptr<QWidget>(std::move(w));
          }},
         {"QFileDialog",
