@@ -43,8 +43,18 @@ foreach(program ZW4410 zw4410-cli)
 endforeach()
 
 # Private shared libraries: the platform layer, the five libraries and the
-# import host. They find each other in their own folder.
-foreach(library zwplatform sigcore32 formula32 curvefit32 docio32 modspec32 importhost)
+# import host (libimporthost.so, whatever its target is called). They find
+# each other in their own folder.
+zw_collect_targets(${PROJECT_SOURCE_DIR} zw_all_targets)
+set(zw_private_libraries zwplatform sigcore32 formula32 curvefit32 docio32 modspec32 importhost)
+foreach(target ${zw_all_targets})
+    get_target_property(output_name ${target} OUTPUT_NAME)
+    if(output_name STREQUAL "importhost")
+        list(APPEND zw_private_libraries ${target})
+    endif()
+endforeach()
+list(REMOVE_DUPLICATES zw_private_libraries)
+foreach(library ${zw_private_libraries})
     if(TARGET ${library})
         set_target_properties(${library} PROPERTIES INSTALL_RPATH "$ORIGIN")
         install(TARGETS ${library}
@@ -55,7 +65,6 @@ endforeach()
 
 # Import plug-ins: every module or shared library built into a folder named
 # PlugIn goes to P/lib/zw4410/PlugIn/, finding the private libraries one up.
-zw_collect_targets(${PROJECT_SOURCE_DIR} zw_all_targets)
 foreach(target ${zw_all_targets})
     get_target_property(type ${target} TYPE)
     if(NOT type MATCHES "^(MODULE|SHARED)_LIBRARY$")
