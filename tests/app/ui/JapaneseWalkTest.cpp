@@ -11,7 +11,6 @@
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "EditorContext.h"
-#include "FrmGPIBExit.h"
 #include "GuiDriver.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
@@ -22,7 +21,6 @@
 #include "QtTranslations.h"
 #include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
-#include "SystemDialog.h"
 #include "ToolMode.h"
 #include "ToolWindowHost.h"
 #include "VersionDialog.h"
@@ -46,6 +44,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -151,29 +150,6 @@ std::vector<WindowFactory> windowFactories() {
              w->showPage(helpPage(c));
              return std::unique_ptr<QWidget>(std::move(w));
          }},
-        {"SystemDialog",
-         [](WalkContext& c) {
-             c.main();
-             auto w = std::make_unique<zw::SystemDialog>(*c.editor, c.editor->names(), &c.main());
-             w->openSetup();
-             return std::unique_ptr<QWidget>(std::move(w));
-         }},
-        {"SystemDialog Unit Setup",
-         [](WalkContext& c) {
-             c.main();
-             auto w = std::make_unique<zw::SystemDialog>(*c.editor, c.editor->names(), &c.main());
-             w->openSetup();
-             w->findChild<QTabWidget*>("Tab_Setup")->setCurrentIndex(1);
-             return std::unique_ptr<QWidget>(std::move(w));
-         }},
-        {"FrmGPIBExit",
-         [](WalkContext& c) {
-             auto w = std::make_unique<zw::FrmGPIBExit>(
-                 c.captions, [](bool) {}, &c.main());
-             w->openProgress();
-             w->showPhase(c.captions.caption(u"FrmGPIBExit", u"Label_Phase:Convert"));
-             return std::unique_ptr<QWidget>(std::move(w));
-         }},
         {"QFileDialog",
          [](WalkContext&) {
              auto d = std::make_unique<QFileDialog>();
@@ -240,8 +216,52 @@ protected:
             << "Qt's Japanese translation (qtbase_ja.qm, package qt6-translations-l10n) is missing";
     }
 
-    // Fails on every English word shown by `window`.
+    // Fails on every English word shown by `window`, on each page of its tabs.
     static void expectJapanese(const char* name, QWidget& window) {
+        expectJapaneseAsShown(name, window);
+        for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+            const int shown = tabs->currentIndex();
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (i == shown)
+                    continue;
+                tabs->setCurrentIndex(i);
+                expectJapaneseAsShown(
+                    qPrintable(QString::fromLatin1(name) + " " + tabs->widget(i)->objectName()),
+                    window);
+            }
+            tabs->setCurrentIndex(shown);
+        }
+    }
+
+    // Opens every window registered with the tool-window host as its button
+    // does, reads it and the windows it owns, and closes it; returns how many.
+    static int walkToolWindows(zw::MainWindow& main) {
+        int walked = 0;
+        for (int m = 0; m < zw::kToolModeCount; ++m) {
+            const auto mode = static_cast<zw::ToolMode>(m);
+            if (mode == zw::ToolMode::None || !main.tools().isRegistered(mode))
+                continue;
+            QDialog* window = main.tools().open(mode);
+            EXPECT_NE(window, nullptr) << "tool " << m << " did not open";
+            if (!window)
+                continue;
+            const QString name = window->objectName();
+            expectJapanese(qPrintable(name), *window);
+            for (QDialog* owned : window->findChildren<QDialog*>()) {
+                if (owned->isVisible())
+                    continue;
+                owned->show();
+                expectJapanese(qPrintable(name + "/" + owned->objectName()), *owned);
+                owned->hide();
+            }
+            window->reject();
+            QApplication::processEvents();
+            ++walked;
+        }
+        return walked;
+    }
+
+    static void expectJapaneseAsShown(const char* name, QWidget& window) {
         QApplication::processEvents();
         for (const zwtest::ShownText& shown : zwtest::VisibleTexts(window)) {
             if (kListsOfTheSystem.contains(shown.where))
@@ -271,24 +291,28 @@ TEST_F(JapaneseWalk, EveryWindowShowsJapaneseOnly) {
 }
 
 TEST_F(JapaneseWalk, EveryToolWindowShowsJapaneseOnly) {
-    // The windows registered with the tool-window host, each opened as its
-    // button does, then closed.
+    WalkContext context;
+    std::cout << "tool windows walked: " << walkToolWindows(context.main()) << "\n";
+}
+
+TEST_F(JapaneseWalk, TheToolWalkReachesRegisteredWindowsAndWhatTheyOwn) {
+    // A stand-in tool window owning a progress window with an English title:
+    // the walk opens the one and finds the English of the other.
     WalkContext context;
     zw::MainWindow& main = context.main();
-    int walked = 0;
-    for (int m = 0; m < zw::kToolModeCount; ++m) {
-        const auto mode = static_cast<zw::ToolMode>(m);
-        if (mode == zw::ToolMode::None || !main.tools().isRegistered(mode))
-            continue;
-        SCOPED_TRACE(m);
-        QDialog* window = main.tools().open(mode);
-        ASSERT_NE(window, nullptr) << "tool " << m << " did not open";
-        expectJapanese(qPrintable(window->objectName()), *window);
-        window->reject();
-        QApplication::processEvents();
-        ++walked;
-    }
-    std::cout << "tool windows walked: " << walked << "\n";
+    int made = 0;
+    main.tools().registerWindow(zw::ToolMode::Operate, [&made](QWidget* parent) {
+        auto* dialog = new QDialog(parent);
+        dialog->setObjectName("CalcDialog");
+        dialog->setWindowTitle("ZW4410 - 波形間演算");
+        auto* progress = new QDialog(dialog);
+        progress->setObjectName("Progress");
+        progress->setWindowTitle("Progress");
+        ++made;
+        return dialog;
+    });
+    EXPECT_NONFATAL_FAILURE(walkToolWindows(main), "\"Progress\" shows Progress");
+    EXPECT_EQ(made, 1);
 }
 
 TEST_F(JapaneseWalk, WindowsOfTheMenusShowJapaneseOnly) {
