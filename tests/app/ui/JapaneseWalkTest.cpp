@@ -55,10 +55,10 @@ namespace {
 
 // Proper names, units and abbreviations that stay as they are in Japanese.
 const QSet<QString> kAllowedWords = {
-    "ZW",  "Word", "sec", "Hz",   "mm",   "dX",  "OK",   "ON",     "OFF", "GPIB",
-    "USB", "TMC",  "ID",  "NI",   "KI",   "LAN", "DC",   "SN",     "Ver", "HTML",
-    "PDF", "RGB",  "Vpp", "Vrms", "dBm",  "kHz", "MHz",  "Socket", "Jan", "Feb",
-    "Mar", "Apr",  "May", "June", "July", "Aug", "Sept", "Oct",    "Nov", "Dec",
+    "ZW",  "Word", "sec",  "Hz",  "mm",   "dX",     "OK",  "ON",  "OFF",  "GPIB", "USB",
+    "TMC", "ID",   "NI",   "KI",  "LAN",  "DC",     "SN",  "Ver", "HTML", "PDF",  "RGB",
+    "Vpp", "Vrms", "dBm",  "kHz", "MHz",  "Socket", "deg", "Jan", "Feb",  "Mar",  "Apr",
+    "May", "June", "July", "Aug", "Sept", "Oct",    "Nov", "Dec",
 };
 // Fixed texts of the program that read the same in both languages: the
 // titles of the message boxes, the document name before a file is named,
