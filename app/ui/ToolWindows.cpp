@@ -15,6 +15,7 @@
 // Operations window.
 
 // System setup window.
+#include "SystemDialog.h"
 
 namespace zw {
 
@@ -33,6 +34,8 @@ void RegisterToolWindows(MainWindow& window) {
     // Operations window (ToolMode::Operate, Opt_DlgSel_3, Menu_Compute).
 
     // System setup window (ToolMode::SystemSetup, Menu_System).
+    host.registerWindow(ToolMode::SystemSetup,
+                        [&ctx](QWidget* parent) { return new SystemDialog(ctx, parent); });
 }
 
 } // namespace zw

@@ -395,7 +395,7 @@ TEST_F(MainWindowTest, ToolWindowsOpenThroughTheHostOneAtATime) {
     for (const char* name : {"Opt_DlgSel_0", "Opt_DlgSel_1", "Opt_DlgSel_2", "Opt_DlgSel_3"})
         EXPECT_FALSE(find<QPushButton>(name)->isEnabled()) << name;
     EXPECT_FALSE(action("Menu_Compress")->isEnabled());
-    EXPECT_FALSE(action("Menu_System")->isEnabled());
+    EXPECT_TRUE(action("Menu_System")->isEnabled()); // the setup window registers itself
 
     QPointer<QDialog> made;
     const auto factory = [&made](QWidget* parent) {
