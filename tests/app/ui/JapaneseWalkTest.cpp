@@ -251,7 +251,7 @@ protected:
                 if (owned->isVisible())
                     continue;
                 owned->show();
-                expectJapanese(qPrintable(name + "/" + owned->objectName()), *owned);
+                expectJapanese(qPrintable(name + " " + owned->objectName()), *owned);
                 owned->hide();
             }
             window->reject();
