@@ -14,6 +14,7 @@
 #include "QtMessageService.h"
 #include "QtTranslations.h"
 #include "StartupChoices.h"
+#include "StartupFile.h"
 #include "SystemStartup.h"
 #include "TextCodec.h"
 #include "UsbTmcTable.h"
@@ -218,8 +219,7 @@ int main(int argc, char* argv[]) {
                               session,  fileDialogs, QCoreApplication::applicationDirPath(),
                               &usbTable};
     zw::MainWindow window(context);
-    window.load(command.waveFile);
-    window.show();
+    zw::LoadAndShow(window, command.waveFile);
     if (command.exitWhenShown)
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     const int result = app.exec();
