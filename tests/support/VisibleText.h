@@ -1,6 +1,6 @@
 // The texts a user reads in a window: its title, the captions of labels,
 // buttons, frames and tabs, the items of fixed lists, menus with their items,
-// column headers and hints of text boxes. Used to check that a window in
+// column headers, hints of text boxes and tooltips. Used to check that a window in
 // Japanese shows no English.
 #ifndef ZW_TESTS_SUPPORT_VISIBLETEXT_H
 #define ZW_TESTS_SUPPORT_VISIBLETEXT_H
@@ -66,6 +66,8 @@ inline std::vector<ShownText> VisibleTexts(QWidget& window) {
         if (!w->isVisibleTo(&window))
             continue;
         const QString where = detail::nameOf(*w);
+        if (!w->toolTip().isEmpty())
+            out.push_back({where, w->toolTip()});
         if (auto* l = qobject_cast<QLabel*>(w))
             out.push_back({where, detail::plainText(*l)});
         else if (auto* b = qobject_cast<QAbstractButton*>(w))
