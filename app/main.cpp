@@ -70,7 +70,7 @@ void printUsage(QTextStream& out) {
     out << "Usage: ZW4410 [--lang=en|ja] [file]\n"
            "Arbitrary waveform editor.\n\n"
            "  file          a .wdb or .txt wave file to open at start, or a .ocb\n"
-           "                setup file to open in the System Setup window\n"
+           "                setup file or a .wfn page file to open in its window\n"
            "  --lang=en|ja  English or Japanese for this run\n"
            "  --paths       show where the model files, help pages and plug-ins\n"
            "                are found, and the language, then exit\n"

@@ -1,7 +1,8 @@
 // The command-line file as the file manager passes it: a setup file opens in
-// the System Setup window with its setting, anything else stays the
-// document's business.
+// the System Setup window with its setting, a page file in the Create window,
+// anything else stays the document's business.
 #include "StartupFile.h"
+#include "CreateDialog.h"
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "EditorContext.h"
@@ -18,6 +19,7 @@
 #include "WaveDocument.h"
 #include "clsRegistry.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QTemporaryDir>
 
@@ -31,6 +33,9 @@ TEST(StartupFile, SetupFilesByExtension) {
     EXPECT_FALSE(zw::IsSetupFile("/home/u/wave.wdb"));
     EXPECT_FALSE(zw::IsSetupFile("/home/u/ocb"));
     EXPECT_FALSE(zw::IsSetupFile(QString()));
+    EXPECT_TRUE(zw::IsPageFile("/home/u/burst.wfn"));
+    EXPECT_TRUE(zw::IsPageFile("BURST.WFN"));
+    EXPECT_FALSE(zw::IsPageFile("/home/u/wave.txt"));
 }
 
 class StartupFileTest : public ::testing::Test {
@@ -94,6 +99,32 @@ TEST_F(StartupFileTest, AnUnreadableSetupFileIsReportedAndTheWindowStays) {
     EXPECT_EQ(boxes.last().title, "Error Message");
     EXPECT_EQ(setting.stored().sysNo, 0);
     EXPECT_EQ(context->names().SystemFileName, "Untitled");
+}
+
+TEST_F(StartupFileTest, APageFileOpensInTheCreateWindow) {
+    // The page file of an empty page table, written by the Create window.
+    QDialog* create = window->tools().open(zw::ToolMode::Create);
+    ASSERT_NE(create, nullptr);
+    auto* dialog = qobject_cast<zw::CreateDialog*>(create);
+    ASSERT_NE(dialog, nullptr);
+    const QString path = dir.filePath("pages.wfn");
+    ASSERT_EQ(dialog->session().save(path, zw::Language::English), 0);
+    dialog->reject();
+    QApplication::processEvents();
+    ASSERT_EQ(window->tools().openMode(), zw::ToolMode::None);
+
+    zw::LoadAndShow(*window, path);
+    EXPECT_EQ(window->tools().openMode(), zw::ToolMode::Create);
+    EXPECT_EQ(context->names().WaveFileName, "Untitled");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(StartupFileTest, AnUnreadablePageFileIsReported) {
+    zw::LoadAndShow(*window, dir.filePath("missing.wfn"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->tools().openMode(), zw::ToolMode::Create);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.last().title, "Error Message");
 }
 
 TEST_F(StartupFileTest, NoFileOpensNoTool) {
