@@ -15,6 +15,8 @@ packages=(
     python3 python3-pyvisa
     qt6-translations-l10n
     dpkg-dev file desktop-file-utils appstream shared-mime-info
+    cups printer-driver-cups-pdf poppler-utils
+    libsndfile1-dev
 )
 if [ "${1:-}" = "--desktop" ]; then
     packages+=(xvfb xauth xdotool x11-apps imagemagick)

@@ -14,7 +14,9 @@
 #include "NumberFormat.h"
 #include "PlotCanvas.h"
 #include "PlotColours.h"
+#include "PrintDialog.h"
 #include "QPainterSurface.h"
+#include "SetupListing.h"
 #include "ToolWindowHost.h"
 #include "ToolWindows.h"
 #include "Units.h"
@@ -159,8 +161,8 @@ void MainWindow::buildMenus() {
     item(file, "Menu_FileSaveAs", [this] { saveAs(true); });
     item(file, "Menu_FileSaveAs2", [this] { saveAs(false); });
     file->addSeparator();
-    unavailable(file, "Menu_FileImport");
-    unavailable(file, "Menu_Print");
+    item(file, "Menu_FileImport", &MainWindow::Menu_FileImport_Click);
+    item(file, "Menu_Print", &MainWindow::Menu_Print_Click, QKeySequence::Print);
     file->addSeparator();
     item(file, "Menu_Exit", [this] { close(); });
 
@@ -882,6 +884,10 @@ void MainWindow::Menu_FileOpen_Click() {
         showResult(ctx_.session.open(path));
 }
 
+void MainWindow::Menu_FileImport_Click() {
+    fileImport_.run(documentsFolder(ctx_.programFolder));
+}
+
 void MainWindow::Menu_FileSave_Click() {
     if (!ctx_.names().untitled())
         showResult(ctx_.session.save(ctx_.names().WaveFileName));
@@ -898,6 +904,26 @@ void MainWindow::saveAs(bool binary) {
         ctx_.fileDialogs.chooseSaveFile({QString(), {filter}, filter, p.path, ext});
     if (!path.isEmpty())
         showResult(ctx_.session.save(path));
+}
+
+void MainWindow::Menu_Print_Click() {
+    PrintDialog::Open(ctx_, this, [this] { return printSource(); });
+}
+
+WaveformPrintSource MainWindow::printSource() const {
+    WaveformPrintSource s;
+    s.memory = ctx_.document.current();
+    s.view = view_;
+    s.digital = Opt_DspSel[1]->isChecked();
+    s.gridShown = Menu_Grid->isChecked();
+    s.grid = grid_;
+    s.units = UnitSetting::FromDeviceInfo(ctx_.setting.info());
+    s.fileName = ctx_.names().WaveFileName;
+    const SetupListingSource setting = SetupListingSource::From(ctx_.setting);
+    s.modelName = setting.modelName;
+    s.memorySizeText = setting.memorySizeName;
+    s.printedAt = QDateTime::currentDateTime();
+    return s;
 }
 
 void MainWindow::Menu_Version_Click() {

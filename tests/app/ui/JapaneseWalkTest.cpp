@@ -56,10 +56,11 @@ namespace {
 // Proper names, units, abbreviations and key names that stay as they are in
 // Japanese.
 const QSet<QString> kAllowedWords = {
-    "Shift", "Ctrl", "Alt",  "Tab", "Enter", "Esc",  "Del",  "ZW",  "Word", "sec", "Hz",     "mm",
-    "dX",    "OK",   "ON",   "OFF", "GPIB",  "USB",  "TMC",  "ID",  "NI",   "KI",  "LAN",    "DC",
-    "SN",    "Ver",  "HTML", "PDF", "RGB",   "Vpp",  "Vrms", "dBm", "kHz",  "MHz", "Socket", "deg",
-    "Jan",   "Feb",  "Mar",  "Apr", "May",   "June", "July", "Aug", "Sept", "Oct", "Nov",    "Dec",
+    "Shift", "Ctrl", "Alt",  "Tab",  "Enter",  "Esc",  "Del",  "ZW",  "Word", "sec",
+    "Hz",    "mm",   "dX",   "OK",   "ON",     "OFF",  "GPIB", "USB", "TMC",  "ID",
+    "NI",    "KI",   "LAN",  "DC",   "SN",     "Ver",  "HTML", "PDF", "RGB",  "Vpp",
+    "Vrms",  "dBm",  "kHz",  "MHz",  "Socket", "deg",  "pt",   "Jan", "Feb",  "Mar",
+    "Apr",   "May",  "June", "July", "Aug",    "Sept", "Oct",  "Nov", "Dec",
 };
 // Fixed texts of the program that read the same in both languages: the
 // titles of the message boxes, the document name before a file is named,
@@ -69,16 +70,18 @@ const QStringList kAllowedPhrases = {
     "NO CHANGE",     "Data convert",    "Send data",
 };
 
-// Lists whose items are names given elsewhere, not texts of the program:
+// Controls that show names given elsewhere, not texts of the program: the
+// chosen printing font;
 // the models, channels, ranges and memory sizes of the model files; in Qt's
 // printer dialogs the printers and their drivers (from the print system),
 // paper sizes by their standards' names and typographic units.
-const QSet<QString> kListsOfTheSystem = {"Comb_System",   "Comb_Channel", "Comb_Range",
-                                         "Comb_MSize",    "printers",     "type",
-                                         "pageSizeCombo", "unitCombo"};
+const QSet<QString> kListsOfTheSystem = {"Label_Font", "Comb_System",   "Comb_Channel",
+                                         "Comb_Range", "Comb_MSize",    "printers",
+                                         "type",       "pageSizeCombo", "unitCombo"};
 
 // Menu items of the main window that open a window of their own.
-const char* const kMenuWindows[] = {"Menu_FileImport", "Menu_Print", "Menu_Version"};
+// (File > Import shows Qt's file dialog, walked on its own below.)
+const char* const kMenuWindows[] = {"Menu_Print", "Menu_Version"};
 
 struct WalkContext {
     QTemporaryDir dir;
@@ -346,6 +349,16 @@ TEST_F(JapaneseWalk, WindowsOfTheMenusShowJapaneseOnly) {
         }
         EXPECT_TRUE(seen) << name << " showed no window";
     }
+}
+
+TEST_F(JapaneseWalk, TheImportDialogIsTitledInJapanese) {
+    // File > Import asks for its file in Qt's file dialog (walked below)
+    // under a title of its own.
+    const QString title =
+        zw::CaptionCatalog(zw::Language::Japanese).caption(u"MainWindow", u"Msg:ImportTitle");
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_TRUE(zwtest::EnglishWords(title, kAllowedWords, kAllowedPhrases).isEmpty())
+        << title.toStdString();
 }
 
 TEST_F(JapaneseWalk, EveryModalWindowShowsJapaneseOnly) {
