@@ -56,6 +56,12 @@ rm -rf "$XDG_DATA_HOME/ZW4410"
 timeout 60 "$program" --exit-when-shown || fail "offscreen start failed ($?)"
 timeout 60 "$program" --lang=ja --exit-when-shown || fail "Japanese start failed ($?)"
 
+# With the import host come its plug-ins, found by the installed program.
+if [ -f "$prefix/lib/zw4410/libimporthost.so" ]; then
+    compgen -G "$prefix/lib/zw4410/PlugIn/*.so" >/dev/null || fail "no import plug-ins installed"
+    ldd "$prefix/lib/zw4410/libimporthost.so" | grep -q "not found" && fail "import host unresolved"
+fi
+
 # Help pages of every topic in both languages, and the manual page.
 for stem in 8832 8832CRT 8832ELS 8832SPN 8832CAL 8832SYS; do
     for lang in E J; do
