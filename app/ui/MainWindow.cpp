@@ -506,7 +506,7 @@ void MainWindow::sessionChanged(EditChanges what) {
         return;
     if (what & EditChange::Title)
         refreshTitle();
-    if (what & EditChange::Undo)
+    if (what & (EditChange::Undo | EditChange::ToolMode))
         refreshUndoMenu();
     if (what & EditChange::Document)
         resetView();
@@ -767,8 +767,8 @@ void MainWindow::digitalMouseRelease(QMouseEvent* event) {
         return;
     if (*to == from)
         ctx_.session.toggleLine(from);
-    else
-        ctx_.session.copyLine(from, *to);
+    else if (ctx_.session.toolMode() == ToolMode::None)
+        ctx_.session.copyLine(from, *to); // an edit: not under a tool window
 }
 
 // ---------------------------------------------------------------------------
@@ -802,10 +802,22 @@ bool MainWindow::patternHasFocus() const {
     return QApplication::focusWidget() == Txt_Pattern;
 }
 
+// While a tool window owns the plot, the commands that would change the
+// document or its undo state under it wait: Undo/Redo (it would swap the
+// memory the tool works on and its backup), Cut, Copy (it makes the undo
+// backup too), Paste, Delete, the pattern buttons and line drags of the
+// digital view, and File > Open. Markers, zoom, scrolling and saving stay.
 void MainWindow::refreshUndoMenu() {
+    const bool noTool = ctx_.session.toolMode() == ToolMode::None;
     Menu_Undo->setText(captions_.caption(
         u"MainWindow", ctx_.document.UndoArmed() ? u"Menu_Undo" : u"Menu_Undo:Redo"));
-    Menu_Undo->setEnabled(!ctx_.document.UndoMenuOff());
+    Menu_Undo->setEnabled(noTool && !ctx_.document.UndoMenuOff());
+    for (QAction* edit : {Menu_Cut, Menu_Copy, Menu_Paste, Menu_Delete})
+        edit->setEnabled(noTool);
+    for (QPushButton* pattern : Btn_Pattern)
+        pattern->setEnabled(noTool);
+    if (auto* open = findChild<QAction*>("Menu_FileOpen"))
+        open->setEnabled(noTool);
 }
 
 void MainWindow::showResult(int message) {
