@@ -1,6 +1,8 @@
 # The two commands of the README:
 #   make run    installs what is missing, builds, starts the editor
 #   make test   installs what is missing, builds, runs every test
+#   make install  installs into PREFIX (default /usr/local; DESTDIR honoured)
+#   make package  builds the Debian package zw4410_<version>_<arch>.deb in build/
 # and a few more for developers (see HACKING.md).
 
 BUILD      ?= build
@@ -8,8 +10,9 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 CMAKE_FLAGS ?=
+PREFIX     ?= /usr/local
 
-.PHONY: all deps configure build test run bench asan-test fuzz format clean
+.PHONY: all deps configure build test run install package bench asan-test fuzz format clean
 
 all: build
 
@@ -31,6 +34,12 @@ run: build
 	else \
 	    echo "The libraries are built; the editor program is not built yet."; \
 	fi
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done

@@ -5,12 +5,16 @@
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "EditorContext.h"
+#include "InstallLayout.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "QtFileDialogService.h"
 #include "QtMessageService.h"
+#include "QtTranslations.h"
+#include "StartupChoices.h"
+#include "StartupFile.h"
 #include "SystemStartup.h"
 #include "TextCodec.h"
 #include "UsbTmcTable.h"
@@ -19,6 +23,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 
@@ -30,6 +35,7 @@ namespace {
 struct CommandLine {
     bool help = false;
     bool version = false;
+    bool paths = false;
     bool exitWhenShown = false;
     std::optional<zw::Language> language;
     QString waveFile;
@@ -44,6 +50,8 @@ CommandLine parse(const QStringList& arguments) {
             c.help = true;
         else if (a == "--version")
             c.version = true;
+        else if (a == "--paths")
+            c.paths = true;
         else if (a == "--exit-when-shown")
             c.exitWhenShown = true;
         else if (a.startsWith("--lang=")) {
@@ -59,16 +67,22 @@ CommandLine parse(const QStringList& arguments) {
 }
 
 void printUsage(QTextStream& out) {
-    out << "Usage: ZW4410 [--lang=en|ja] [wave file]\n"
+    out << "Usage: ZW4410 [--lang=en|ja] [file]\n"
            "Arbitrary waveform editor.\n\n"
-           "  wave file     a .wdb or .txt wave file to open at start\n"
-           "  --lang=en|ja  English or Japanese for this run (otherwise English\n"
-           "                when the file 8832_Eng.Env is in the start-up folder)\n"
+           "  file          a .wdb or .txt wave file to open at start, or a .ocb\n"
+           "                setup file or a .wfn page file to open in its window\n"
+           "  --lang=en|ja  English or Japanese for this run\n"
+           "  --paths       show where the model files, help pages and plug-ins\n"
+           "                are found, and the language, then exit\n"
            "  --version     show the version and exit\n"
            "  --help        show this help and exit\n"
            "  --exit-when-shown  start, show the main window and end at once\n"
            "                (for timing the start-up)\n"
-           "The model files (*.SYS) and USBTMC.ID are read from the start-up folder.\n";
+           "The model files (*.SYS) and USBTMC.ID are read from the first of: the\n"
+           "start-up folder, ~/.local/share/ZW4410/models, the installed\n"
+           "share/zw4410/models that holds *.SYS files. Without --lang the language\n"
+           "is English when 8832_Eng.Env is in that folder, else Japanese when the\n"
+           "models came from the start-up folder, else the desktop's language.\n";
 }
 
 zw::StoredSetting storedSetting(zw::clsRegistry& registry) {
@@ -105,22 +119,44 @@ void storeSetting(zw::clsRegistry& registry, const zw::StoredSetting& s) {
     registry.SetSerialNum(s.serialNumber);
 }
 
-} // namespace
+// Where this run reads its model files, and the language it speaks.
+struct StartupSources {
+    zw::InstallLayout layout;
+    zw::ModelSource models;
+    zw::Language language = zw::Language::Japanese;
+};
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("ZW4410");
-    QApplication::setApplicationVersion(ZW_VERSION_TEXT);
-    // A save beyond a file size limit then fails with an error instead of
-    // ending the program.
-    std::signal(SIGXFSZ, SIG_IGN);
+StartupSources startupSources(const CommandLine& command) {
+    StartupSources s;
+    s.layout = zw::LocateInstallLayout(QCoreApplication::applicationDirPath());
+    s.models =
+        zw::ChooseModelSource({QDir::currentPath(), zw::UserModelFolder(), s.layout.modelFolder});
+    const bool marker = zw::LanguageFromMarker(s.models.folder) == zw::Language::English;
+    s.language =
+        zw::ChooseLanguage(command.language, s.models.origin, marker, QLocale::system().name());
+    return s;
+}
 
-    // The arguments as the system gave them (QApplication has taken its own
-    // out): a file name keeps its bytes even when they are not UTF-8.
+void printPaths(QTextStream& out, const StartupSources& s) {
+    out << "models:  " << s.models.folder << "\n"
+        << "help:    " << s.layout.helpFolder << "\n"
+        << "plug-ins: " << s.layout.pluginFolder << "\n"
+        << "language: " << (s.language == zw::Language::English ? "en" : "ja") << "\n";
+}
+
+// The arguments as the system gave them: a file name keeps its bytes even
+// when they are not UTF-8.
+QStringList nativeArguments(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << zw::FileNameFromNative(argv[i]);
-    const CommandLine command = parse(arguments);
+    return arguments;
+}
+
+// Answers --help, --version and --paths without a display; nothing for a
+// command line that starts the editor.
+std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
+    const CommandLine command = parse(nativeArguments(argc, argv));
     QTextStream out(stdout);
     if (!command.error.isEmpty()) {
         QTextStream(stderr) << "ZW4410: " << command.error << "\n";
@@ -134,10 +170,32 @@ int main(int argc, char* argv[]) {
         out << "ZW4410 " << ZW_VERSION_TEXT << "\n";
         return 0;
     }
+    if (command.paths) {
+        const QCoreApplication core(argc, argv);
+        printPaths(out, startupSources(command));
+        return 0;
+    }
+    return std::nullopt;
+}
 
-    const QString startDirectory = QDir::currentPath();
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (const auto answered = answerWithoutWindow(argc, argv))
+        return *answered;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("ZW4410");
+    QApplication::setApplicationVersion(ZW_VERSION_TEXT);
+    // A save beyond a file size limit then fails with an error instead of
+    // ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    // QApplication has taken its own options out of argv.
+    const CommandLine command = parse(nativeArguments(argc, argv));
+    const StartupSources sources = startupSources(command);
     zw::clsRegistry registry;
-    const zw::Language language = command.language.value_or(zw::LanguageFromMarker(startDirectory));
+    const zw::Language language = sources.language;
+    zw::InstallQtTranslations(language);
     const zw::MessageCatalog catalog(language);
     zw::QtMessageService service;
     zw::Messages messages(catalog, service);
@@ -149,8 +207,8 @@ int main(int argc, char* argv[]) {
     zw::CurrentSetting setting;
     zw::WaveDocument document;
     zw::UsbTmcTable usbTable;
-    if (const auto failure = zw::InitialiseSystem(catalog, startDirectory, storedSetting(registry),
-                                                  setting, document, usbTable)) {
+    if (const auto failure = zw::InitialiseSystem(
+            catalog, sources.models.folder, storedSetting(registry), setting, document, usbTable)) {
         messages.show(failure->box);
         return 1;
     }
@@ -162,8 +220,7 @@ int main(int argc, char* argv[]) {
                               session,  fileDialogs, QCoreApplication::applicationDirPath(),
                               &usbTable};
     zw::MainWindow window(context);
-    window.load(command.waveFile);
-    window.show();
+    zw::LoadAndShow(window, command.waveFile);
     if (command.exitWhenShown)
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     const int result = app.exec();

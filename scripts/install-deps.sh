@@ -13,6 +13,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev
     fonts-noto-cjk
     python3 python3-pyvisa
+    qt6-translations-l10n
+    dpkg-dev file desktop-file-utils appstream shared-mime-info
     cups printer-driver-cups-pdf poppler-utils
     libsndfile1-dev
 )

@@ -1,11 +1,15 @@
 #include "ImportHostLibrary.h"
 
+#include "InstallLayout.h"
+
 #include <dlfcn.h>
 
 namespace zw {
 
 QStringList ImportHostLibrary::DefaultCandidates(const QString& programFolder) {
-    return {programFolder + "/../lib/libimporthost.so", "libimporthost.so"};
+    // Installed: the private folder; the build tree: build/lib; else by name.
+    return {LocateInstallLayout(programFolder).privateFolder + "/libimporthost.so",
+            programFolder + "/../lib/libimporthost.so", "libimporthost.so"};
 }
 
 ImportHostLibrary::~ImportHostLibrary() {

@@ -41,6 +41,7 @@ const CaptionRow kMainWindow[] = {
     {"Menu_System", "ｼｽﾃﾑ設定(&S)...", "&Setup..."},
     {"Menu_Grid", "ｸﾞﾘｯﾄﾞ表示(&G)", "Show &Grid"},
     {"Menu_MHelp", "ﾍﾙﾌﾟ(&H)", "&Help"},
+    {"Menu_Contents", "目次(&C)...", "&Contents..."},
     {"Menu_Version", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "&About"},
     {"Label_Mouse_Point", "ﾏｳｽ位置", "Mouse"},
     {"Label_Zoom", "ｽﾞｰﾑ", "Zoom"},
@@ -315,6 +316,14 @@ const CaptionRow kVersionDialog[] = {
     {"Btn_OK", "OK", "OK"},
 };
 
+// The program's help window, used when the desktop has no browser.
+const CaptionRow kHelpWindow[] = {
+    {"HelpWindow", "ZW4410 - ﾍﾙﾌﾟ", "ZW4410 - Help"},
+    {"Btn_Back", "戻る(&B)", "&Back"},
+    {"Btn_Forward", "進む(&F)", "&Forward"},
+    {"Btn_Close", "閉じる(&C)", "&Close"},
+};
+
 const CaptionRow kFrmGPIBExit[] = {
     {"FrmGPIBExit", "波形データ転送", "Copy wave data"},
     {"Label_Phase:Convert", "Data convert", "Data convert"},
@@ -342,6 +351,7 @@ const WindowCaptions kWindows[] = {
     {"PrintListing", rows(kPrintListing), {}},
     {"VersionDialog", rows(kVersionDialog), {}},
     {"FrmGPIBExit", rows(kFrmGPIBExit), {}},
+    {"HelpWindow", rows(kHelpWindow), {}},
 };
 
 } // namespace

@@ -35,7 +35,7 @@ QString HelpFileName(int topic, Language language) {
     if (topic < 0 || topic >= kHelpTopicCount)
         return QString();
     return QString::fromLatin1(stems[topic]) + (language == Language::English ? u'E' : u'J') +
-           QStringLiteral(".hlp");
+           QStringLiteral(".html");
 }
 
 } // namespace zw

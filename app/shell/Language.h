@@ -39,7 +39,7 @@ enum class HelpTopic {
 };
 inline constexpr int kHelpTopicCount = 6;
 
-// The help file of a topic ("8832CRTE.hlp" / "8832CRTJ.hlp" ...); empty for a
+// The help page of a topic ("8832CRTE.html" / "8832CRTJ.html" ...); empty for a
 // topic outside 0..5.
 QString HelpFileName(int topic, Language language);
 

@@ -519,8 +519,11 @@ void CreateDialog::Menu_FileOpen_Click() {
         false,
         create::PageFileProposal(ctx_.pageFileName ? *ctx_.pageFileName : QString(), documents),
         create::PageFileFilter(ctx_.language));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openPageFile(path);
+}
+
+void CreateDialog::openPageFile(const QString& path) {
     const create::PageFileReading r = session_->load(path);
     if (r.applied && ctx_.pageFileName)
         *ctx_.pageFileName = create::PageFileNameOf(path);

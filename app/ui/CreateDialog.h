@@ -86,6 +86,10 @@ public:
     static bool RunForOperand(EditorContext& context, ZwMemHandle operand, QWidget* parent);
     ~CreateDialog() override;
 
+    // Reads a page file into the page table and shows it, as File > Open
+    // does with a chosen file (a file given at start comes this way).
+    void openPageFile(const QString& path);
+
     // The page shown when the window opens next (the run-wide "current page").
     static int& RememberedPage();
 

@@ -3,6 +3,7 @@
 #include "CaptionCatalog.h"
 #include "EditorContext.h"
 #include "FileDialogService.h"
+#include "InstallLayout.h"
 #include "Messages.h"
 #include "WaveFileNames.h"
 
@@ -13,10 +14,11 @@ FileImportCommand::FileImportCommand(EditorContext& context, const CaptionCatalo
       host_(ImportHostLibrary::DefaultCandidates(context.programFolder)) {}
 
 void FileImportCommand::run(const QString& documentsFolder) {
-    const ImportOutcome outcome = ctx_.session.importFile(
-        host_, ctx_.programFolder + "/PlugIn/", [&](const std::vector<ImportFileType>& types) {
-            return chooseFile(types, documentsFolder);
-        });
+    const ImportOutcome outcome =
+        ctx_.session.importFile(host_, LocateInstallLayout(ctx_.programFolder).pluginFolder + "/",
+                                [&](const std::vector<ImportFileType>& types) {
+                                    return chooseFile(types, documentsFolder);
+                                });
     show(outcome);
 }
 

@@ -6,6 +6,7 @@
 #include "WaveFileNames.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -25,11 +26,12 @@ void FileMenu::show(int message) {
 }
 
 void FileMenu::Menu_FileNew_Click() {
-    // A new instance in the program's folder, where it finds the model
-    // files; it speaks the language of this one, however that was chosen.
+    // A new instance in this one's start-up folder, so that it reads the same
+    // model files by the same rule; it speaks the language of this one,
+    // however that was chosen.
     const QString program = QCoreApplication::applicationFilePath();
     const QString lang = ctx_.language == Language::English ? "--lang=en" : "--lang=ja";
-    QProcess::startDetached(program, {lang}, ctx_.programFolder);
+    QProcess::startDetached(program, {lang}, QDir::currentPath());
 }
 
 void FileMenu::Menu_FileOpen_Click() {

@@ -8,6 +8,8 @@
 #include "FileMenu.h"
 #include "Grid.h"
 #include "Help.h"
+#include "HelpWindow.h"
+#include "InstallLayout.h"
 #include "MarkerReadouts.h"
 #include "MarkerTool.h"
 #include "MessageCatalog.h"
@@ -43,7 +45,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSessionManager>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -180,9 +181,12 @@ void MainWindow::buildMenus() {
     Menu_Grid->setCheckable(true);
 
     QMenu* help = menu("Menu_MHelp");
+    // F1 reaches the help from every window of the program, tool windows too.
+    QAction* contents =
+        item(help, "Menu_Contents", &MainWindow::showHelp, QKeySequence::HelpContents);
+    contents->setShortcutContext(Qt::ApplicationShortcut);
+    help->addSeparator();
     item(help, "Menu_Version", &MainWindow::Menu_Version_Click);
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, &MainWindow::showHelp);
 }
 
 void MainWindow::buildControls() {
@@ -620,7 +624,12 @@ void MainWindow::Menu_Version_Click() {
 }
 
 void MainWindow::showHelp() {
-    ShowHelp(static_cast<int>(HelpTopic::Main), ctx_.language, ctx_.programFolder, ctx_.messages);
+    // The topic of the tool window in use (tool modes and help topics share
+    // their numbers), else of the main window.
+    const int topic = static_cast<int>(ctx_.session.toolMode());
+    const QString folder = LocateInstallLayout(ctx_.programFolder).helpFolder;
+    ShowHelp(topic, ctx_.language, folder, ctx_.messages, DesktopPageOpener(),
+             [this](const QString& page) { return ShowInHelpWindow(page, captions_, *this); });
 }
 
 // ---------------------------------------------------------------------------

@@ -1,4 +1,6 @@
-// Opening the help file of a topic with the desktop's viewer.
+// Help pages: one HTML page per topic and language in the help folder, shown
+// in the desktop's browser or, when no browser answers, in the program's own
+// help window.
 #ifndef ZW_SHELL_HELP_H
 #define ZW_SHELL_HELP_H
 
@@ -12,15 +14,22 @@ namespace zw {
 
 class Messages;
 
-// Opens a file with the desktop's viewer; true when it could be handed over.
-using FileOpener = std::function<bool(const QString& path)>;
-FileOpener DesktopFileOpener();
+// Shows a page; true when it could be shown.
+using PageOpener = std::function<bool(const QString& path)>;
 
-// Looks the topic's help file (HelpFileName) up in `folder` (the program's
-// folder) and opens it; a missing file, or one the viewer refuses, shows
-// message 99 ("Cannot find help file."). Returns true when opened.
-bool ShowHelp(int topic, Language language, const QString& folder, Messages& messages,
-              const FileOpener& open = DesktopFileOpener());
+// Hands the page to the desktop's browser; false when there is none to take
+// it (no browser, or no display: the offscreen platform).
+PageOpener DesktopPageOpener();
+
+// The page of a topic (HelpFileName) in `helpFolder`; empty when the topic
+// is outside 0..5 or the page is missing.
+QString HelpPagePath(int topic, Language language, const QString& helpFolder);
+
+// Shows the topic's page with `browser`, else with `fallback`; a missing page
+// shows message 99 ("Cannot find help file."), as does a page that neither
+// could show. Returns true when shown.
+bool ShowHelp(int topic, Language language, const QString& helpFolder, Messages& messages,
+              const PageOpener& browser = DesktopPageOpener(), const PageOpener& fallback = {});
 
 } // namespace zw
 

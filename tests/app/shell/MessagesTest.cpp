@@ -158,21 +158,58 @@ TEST(Help, MissingHelpFileShowsMessage99) {
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_EQ(service.last().text, "Cannot find help file.\r");
 
-    QFile f(dir.filePath("8832SPNJ.hlp"));
+    QFile f(dir.filePath("8832SPNJ.html"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
     EXPECT_TRUE(ShowHelp(2, Language::Japanese, dir.path(), messages, opener));
-    EXPECT_EQ(opened, QStringList{dir.filePath("8832SPNJ.hlp")});
+    EXPECT_EQ(opened, QStringList{dir.filePath("8832SPNJ.html")});
     EXPECT_FALSE(ShowHelp(2, Language::English, dir.path(), messages, opener));
     EXPECT_FALSE(ShowHelp(6, Language::English, dir.path(), messages, opener));
-    EXPECT_EQ(service.shown.size(), 3u);
+    EXPECT_FALSE(ShowHelp(2, Language::Japanese, QString(), messages, opener));
+    EXPECT_EQ(service.shown.size(), 4u);
+}
+
+TEST(Help, PageGoesToTheHelpWindowWhenNoBrowserAnswers) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath("8832J.html"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    zwtest::ScriptedMessageService service;
+    Messages messages(english, service);
+    QStringList browser, window;
+    auto refusingBrowser = [&](const QString& p) {
+        browser << p;
+        return false;
+    };
+    auto helpWindow = [&](const QString& p) {
+        window << p;
+        return true;
+    };
+    EXPECT_TRUE(ShowHelp(5, Language::Japanese, dir.path(), messages, refusingBrowser, helpWindow));
+    EXPECT_EQ(browser, QStringList{dir.filePath("8832J.html")});
+    EXPECT_EQ(window, QStringList{dir.filePath("8832J.html")});
+    EXPECT_TRUE(service.shown.empty());
+
+    // A browser that answers leaves the help window closed.
+    window.clear();
+    EXPECT_TRUE(ShowHelp(
+        5, Language::Japanese, dir.path(), messages, [](const QString&) { return true; },
+        helpWindow));
+    EXPECT_TRUE(window.isEmpty());
+
+    // Neither able to show the page: the same message as a missing page.
+    EXPECT_FALSE(ShowHelp(5, Language::Japanese, dir.path(), messages, refusingBrowser,
+                          [](const QString&) { return false; }));
+    EXPECT_EQ(service.last().text, "Cannot find help file.\r");
+    EXPECT_EQ(HelpPagePath(5, Language::Japanese, dir.path()), dir.filePath("8832J.html"));
+    EXPECT_TRUE(HelpPagePath(5, Language::English, dir.path()).isEmpty());
 }
 
 TEST(Language, HelpFilesAndFontsByLanguage) {
-    const QStringList en = {"8832CRTE.hlp", "8832ELSE.hlp", "8832SPNE.hlp",
-                            "8832CALE.hlp", "8832SYSE.hlp", "8832E.hlp"};
-    const QStringList ja = {"8832CRTJ.hlp", "8832ELSJ.hlp", "8832SPNJ.hlp",
-                            "8832CALJ.hlp", "8832SYSJ.hlp", "8832J.hlp"};
+    const QStringList en = {"8832CRTE.html", "8832ELSE.html", "8832SPNE.html",
+                            "8832CALE.html", "8832SYSE.html", "8832E.html"};
+    const QStringList ja = {"8832CRTJ.html", "8832ELSJ.html", "8832SPNJ.html",
+                            "8832CALJ.html", "8832SYSJ.html", "8832J.html"};
     for (int i = 0; i < kHelpTopicCount; ++i) {
         EXPECT_EQ(HelpFileName(i, Language::English), en[i]);
         EXPECT_EQ(HelpFileName(i, Language::Japanese), ja[i]);
