@@ -169,7 +169,7 @@ function(zw_add_widget_probes)
         add_test(NAME ${name}.refuses_widgets
             COMMAND ${CMAKE_COMMAND} --build ${PROJECT_BINARY_DIR} --target ${probe})
         set_tests_properties(${name}.refuses_widgets PROPERTIES
-            PASS_REGULAR_EXPRESSION "QWidget: No such file or directory"
+            PASS_REGULAR_EXPRESSION "QWidget: No such file or directory;.QWidget. file not found"
             RESOURCE_LOCK zw_build_tree)
     endforeach()
 endfunction()

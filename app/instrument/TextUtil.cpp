@@ -1,5 +1,7 @@
 #include "TextUtil.h"
 
+#include "LeadingNumber.h"
+
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
@@ -73,52 +75,7 @@ std::string_view FieldText(const char* field, size_t size) {
 }
 
 double LeadingNumber(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    if (i + 1 < text.size() && text[i] == '&' && (text[i + 1] == 'H' || text[i + 1] == 'h')) {
-        long value = 0;
-        for (i += 2; i < text.size() && std::isxdigit(static_cast<unsigned char>(text[i])) &&
-                     value <= 0xFFFF;
-             ++i) {
-            const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
-            value = value * 16 + (c <= '9' ? c - '0' : c - 'a' + 10);
-        }
-        return static_cast<double>(static_cast<int16_t>(value));
-    }
-    // Copy the number's characters only, so strtod can neither read past the
-    // view nor accept forms the desktop conversion refuses (hex, inf, nan).
-    std::string number;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        number += text[i++];
-    bool digits = false;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-        number += text[i++];
-        digits = true;
-    }
-    if (i < text.size() && text[i] == '.') {
-        number += text[i++];
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-            number += text[i++];
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0.0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
-        std::string exponent = "e";
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            exponent += text[j++];
-        bool expDigits = false;
-        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
-            exponent += text[j++];
-            expDigits = true;
-        }
-        if (expDigits)
-            number += exponent;
-    }
-    return std::strtod(number.c_str(), nullptr);
+    return ReadLeadingNumber(text, {.hexadecimal = true, .dExponent = true});
 }
 
 } // namespace zw

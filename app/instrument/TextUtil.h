@@ -21,9 +21,8 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // A fixed-size text field up to its first NUL.
 std::string_view FieldText(const char* field, size_t size);
-// The leading number of a text as the desktop's value-of-text conversion
-// reads it: leading blanks, sign, digits, point and exponent; "&H" gives a
-// hexadecimal number; no number gives 0.
+// The leading number of a reply or script value (ReadLeadingNumber with
+// "&H" hexadecimal numbers and "D" exponents); no number gives 0.
 double LeadingNumber(std::string_view text);
 
 } // namespace zw

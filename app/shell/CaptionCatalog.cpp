@@ -58,10 +58,6 @@ QStringList CaptionCatalog::items(QStringView window, QStringView key) const {
     return r ? textOf(*r, language_).split(u'|') : QStringList();
 }
 
-QString CaptionCatalog::MainWindowTitle(QStringView documentName) {
-    return QStringLiteral("ZW4410 <") + documentName.toString() + u'>';
-}
-
 QList<std::pair<QString, QString>> CaptionCatalog::captions(QStringView window) const {
     QList<std::pair<QString, QString>> out;
     if (const auto* w = findWindow(window))

@@ -45,9 +45,6 @@ public:
     // The title of a window other than the main window.
     QString windowTitle(QStringView window) const { return caption(window, window); }
 
-    // "ZW4410 <name>", the title of the main window for a document.
-    static QString MainWindowTitle(QStringView documentName);
-
     // Every caption and list of a window, in table order, variants included.
     QList<std::pair<QString, QString>> captions(QStringView window) const;
     QList<std::pair<QString, QStringList>> lists(QStringView window) const;

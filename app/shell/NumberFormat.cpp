@@ -2,6 +2,8 @@
 // and engineering notation (see NumberFormat.h for the rules).
 #include "NumberFormat.h"
 
+#include "LeadingNumber.h"
+
 #include <algorithm>
 #include <clocale>
 #include <cmath>
@@ -406,49 +408,6 @@ bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
-// Length of the leading number of `text` from `pos` (sign, digits, point,
-// exponent); 0 when there is none. Leading blanks are not part of it.
-qsizetype numberLength(QStringView text, qsizetype pos) {
-    qsizetype i = pos;
-    const qsizetype n = text.size();
-    auto isDigit = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    qsizetype digits = 0;
-    while (isDigit(i)) {
-        ++i;
-        ++digits;
-    }
-    if (i < n && text[i] == u'.') {
-        ++i;
-        while (isDigit(i)) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return 0;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype j = i + 1;
-        if (j < n && (text[j] == u'+' || text[j] == u'-'))
-            ++j;
-        if (isDigit(j)) {
-            while (isDigit(j))
-                ++j;
-            i = j;
-        }
-    }
-    return i - pos;
-}
-
-// Converts a complete number text (as numberLength accepts it) independently
-// of the process locale; overflow gives +/-HUGE_VAL, underflow 0.
-double convertNumber(QStringView number) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    const QByteArray bytes = number.toLatin1();
-    return strtod_l(bytes.constData(), nullptr, cLocale);
-}
-
 // Position of a prefix letter in kPrefixLetters, or -1.
 int prefixIndex(QChar c) {
     for (int i = 0; kPrefixLetters[i] != '\0'; ++i)
@@ -501,11 +460,7 @@ QString NumberText(double value) {
 }
 
 double ValueOfText(QStringView text) {
-    qsizetype pos = 0;
-    while (pos < text.size() && isBlank(text[pos]))
-        ++pos;
-    const qsizetype len = numberLength(text, pos);
-    return len == 0 ? 0.0 : convertNumber(text.sliced(pos, len));
+    return ReadLeadingNumber(text.toLatin1().toStdString());
 }
 
 QString PlainFormat(double value, int width) {
@@ -563,9 +518,11 @@ std::optional<double> ReadEngineering(QStringView text) {
     int p = -1;
     if (!t.isEmpty() && (p = prefixIndex(t.back())) >= 0)
         t = trimmedRight(t.first(t.size() - 1));
-    if (t.isEmpty() || numberLength(t, 0) != t.size())
+    const std::string bytes = t.toLatin1().toStdString();
+    const ScannedNumber scanned = ScanLeadingNumber(bytes);
+    if (t.isEmpty() || scanned.end != bytes.size())
         return std::nullopt;
-    const double number = convertNumber(t);
+    const double number = scanned.value;
     const double value = p < 0 ? number : applyPrefix(number, p);
     if (!std::isfinite(value))
         return std::nullopt;

@@ -45,10 +45,10 @@ public:
     // length are cleared in all four memories first. Limited to 1 .. 65536.
     void setWaveLength(long length);
 
-    // The marker record of the shown memory, and of any memory index.
+    // The marker record of the shown memory, and of either edit memory.
     MarkerRecord& markers() { return MarkerPair_[CurrentMemory_]; }
     const MarkerRecord& markers() const { return MarkerPair_[CurrentMemory_]; }
-    MarkerRecord& MarkerPair(int index) { return MarkerPair_[index]; }
+    MarkerRecord& MarkerPair(int index) { return MarkerPair_[index & 1]; }
     // Markers of both edit memories at once (start-up, after reading a file).
     void setMarkersOfBoth(const MarkerRecord& record);
 
@@ -87,7 +87,7 @@ private:
     std::array<ZwMemHandle, 2> WorkMemory_{};
     int CurrentMemory_ = 0;
     long WaveLength_ = 1000;
-    std::array<MarkerRecord, 3> MarkerPair_{};
+    std::array<MarkerRecord, 2> MarkerPair_{}; // one per edit memory
     bool UndoArmed_ = true;
     bool UndoMenuOff_ = true;
 };

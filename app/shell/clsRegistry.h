@@ -92,9 +92,6 @@ public:
     // store: the main window refuses to close then.
     bool IsTransferring();
 
-    int GpibId() const { return gpibId_; }
-    void SetGpibId(int board) { gpibId_ = board; }
-
     // Remembered window position in twips. 0 when the window is not
     // remembered, or when less than 1000 twips of it would stay on the screen
     // (top + 1000 beyond the screen height, left + 1000 beyond its width).
@@ -108,7 +105,6 @@ public:
     void SetScreenSizeTwips(QSize size) { screenTwips_ = size; }
 
     int WinH() const { return winH_; }
-    void SetWinH(int number) { winH_ = number; }
     // "WinCount" as stored: the running instances (0 when missing).
     int WinCount();
 
@@ -123,9 +119,7 @@ public:
     int SettingNumber(const QString& section, const QString& key);
 
     bool DebugMode() const { return debugMode_; }
-    void SetDebugMode(bool on) { debugMode_ = on; }
     bool LoopTest() const { return loopTest_; }
-    void SetLoopTest(bool on) { loopTest_ = on; }
 
     int GpibBoard();
     void SetGpibBoard(int board);
@@ -165,7 +159,6 @@ private:
     bool settingsLocked_ = false;
     bool previousInstance_ = false;
     int winH_ = 0;
-    int gpibId_ = 0;
     bool debugMode_ = false;
     bool loopTest_ = false;
     QSet<int> ownedBoards_;

@@ -2,26 +2,25 @@
 
 #include "CaptionApplier.h"
 #include "CurrentSetting.h"
+#include "DigitalLineTool.h"
 #include "DigitalLines.h"
-#include "FileDialogService.h"
+#include "EditMenu.h"
+#include "FileMenu.h"
 #include "Grid.h"
 #include "Help.h"
+#include "MarkerReadouts.h"
 #include "MarkerTool.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
-#include "NumberFormat.h"
 #include "PlotCanvas.h"
-#include "PlotColours.h"
-#include "QPainterSurface.h"
+#include "PlotPainter.h"
 #include "ToolWindowHost.h"
 #include "ToolWindows.h"
-#include "Units.h"
 #include "VersionDialog.h"
+#include "ViewControls.h"
 #include "WaveDocument.h"
-#include "WaveFileNames.h"
 #include "WindowPlacement.h"
 #include "clsRegistry.h"
-#include "sigcore32.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,16 +35,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSessionManager>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -81,20 +76,14 @@ QLabel* edgeLabel(const QString& name, Qt::Alignment align) {
     return l;
 }
 
-QString documentsFolder(const QString& fallback) {
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return docs.isEmpty() ? fallback : docs;
-}
-
 } // namespace
 
 MainWindow::MainWindow(EditorContext& context, QWidget* parent)
-    : QMainWindow(parent), ctx_(context), captions_(context.language),
-      view_(context.document.WaveLength()) {
+    : QMainWindow(parent), ctx_(context), captions_(context.language) {
     setObjectName("MainWindow");
-    markerTool_ = std::make_unique<MarkerTool>(plotToolHost());
     buildMenus();
     buildControls();
+    buildParts();
     ApplyCaptions(*this, captions_);
     applyFonts();
     connectControls();
@@ -105,19 +94,6 @@ MainWindow::MainWindow(EditorContext& context, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-Units MainWindow::units() const {
-    return Units(ctx_.setting.info());
-}
-
-std::optional<double> MainWindow::typedX(const QString& text, bool distance) const {
-    const std::optional<double> typed = NumberFormat::ReadEngineering(text);
-    if (!typed)
-        return std::nullopt;
-    const Units u = units();
-    const double value = u.LimitX(*typed).value;
-    return distance ? u.XUnitToDistance(value) : u.XUnitToPosition(value);
-}
 
 // ---------------------------------------------------------------------------
 // Construction
@@ -146,15 +122,18 @@ void MainWindow::buildMenus() {
     // The tool windows' items: the tool-window host enables them for the
     // windows registered with it.
     auto tool = [this, &unavailable](QMenu* m, const char* name, ToolMode mode) {
-        toolMenuItems_[static_cast<size_t>(mode)] = unavailable(m, name);
+        toolMenuItems[static_cast<size_t>(mode)] = unavailable(m, name);
     };
 
     QMenu* file = menu("Menu_File");
-    item(file, "Menu_FileNew", &MainWindow::Menu_FileNew_Click, QKeySequence::New);
-    item(file, "Menu_FileOpen", &MainWindow::Menu_FileOpen_Click, QKeySequence::Open);
-    item(file, "Menu_FileSave", &MainWindow::Menu_FileSave_Click, QKeySequence::Save);
-    item(file, "Menu_FileSaveAs", [this] { saveAs(true); });
-    item(file, "Menu_FileSaveAs2", [this] { saveAs(false); });
+    item(
+        file, "Menu_FileNew", [this] { fileMenu_->Menu_FileNew_Click(); }, QKeySequence::New);
+    item(
+        file, "Menu_FileOpen", [this] { fileMenu_->Menu_FileOpen_Click(); }, QKeySequence::Open);
+    item(
+        file, "Menu_FileSave", [this] { fileMenu_->Menu_FileSave_Click(); }, QKeySequence::Save);
+    item(file, "Menu_FileSaveAs", [this] { fileMenu_->saveAs(true); });
+    item(file, "Menu_FileSaveAs2", [this] { fileMenu_->saveAs(false); });
     file->addSeparator();
     unavailable(file, "Menu_FileImport");
     unavailable(file, "Menu_Print");
@@ -162,12 +141,17 @@ void MainWindow::buildMenus() {
     item(file, "Menu_Exit", [this] { close(); });
 
     QMenu* edit = menu("Menu_Edit");
-    Menu_Undo = item(edit, "Menu_Undo", &MainWindow::Menu_Undo_Click, QKeySequence::Undo);
+    Menu_Undo = item(
+        edit, "Menu_Undo", [this] { editMenu_->Menu_Undo_Click(); }, QKeySequence::Undo);
     edit->addSeparator();
-    Menu_Cut = item(edit, "Menu_Cut", &MainWindow::Menu_Cut_Click, QKeySequence::Cut);
-    Menu_Copy = item(edit, "Menu_Copy", &MainWindow::Menu_Copy_Click, QKeySequence::Copy);
-    Menu_Paste = item(edit, "Menu_Paste", &MainWindow::Menu_Paste_Click, QKeySequence::Paste);
-    Menu_Delete = item(edit, "Menu_Delete", &MainWindow::Menu_Delete_Click, QKeySequence::Delete);
+    Menu_Cut = item(
+        edit, "Menu_Cut", [this] { editMenu_->Menu_Cut_Click(); }, QKeySequence::Cut);
+    Menu_Copy = item(
+        edit, "Menu_Copy", [this] { editMenu_->Menu_Copy_Click(); }, QKeySequence::Copy);
+    Menu_Paste = item(
+        edit, "Menu_Paste", [this] { editMenu_->Menu_Paste_Click(); }, QKeySequence::Paste);
+    Menu_Delete = item(
+        edit, "Menu_Delete", [this] { editMenu_->Menu_Delete_Click(); }, QKeySequence::Delete);
     // The shortcuts reach the window from every control; Txt_Pattern's own
     // editing is done by these same commands.
     for (QAction* a : {Menu_Undo, Menu_Cut, Menu_Copy, Menu_Paste, Menu_Delete})
@@ -181,7 +165,7 @@ void MainWindow::buildMenus() {
 
     QMenu* set = menu("Menu_Set");
     tool(set, "Menu_System", ToolMode::SystemSetup);
-    Menu_Grid = item(set, "Menu_Grid", [this] { Draw_Wave(); });
+    Menu_Grid = item(set, "Menu_Grid", [this] { redraw(); });
     Menu_Grid->setCheckable(true);
 
     QMenu* help = menu("Menu_MHelp");
@@ -405,26 +389,43 @@ void MainWindow::applyFonts() {
         w->setFont(font);
 }
 
-void MainWindow::connectControls() {
-    Pict_Wave->onRedrawNeeded = [this] { Draw_Wave(); };
-    Pict_Digital->onRedrawNeeded = [this] { Draw_Wave(); };
-    connect(&ctx_.session, &EditSession::changed, this, &MainWindow::sessionChanged);
-    connect(Pict_Wave, &PlotCanvas::mouseMoved, this, &MainWindow::waveMouse);
-    connect(Pict_Wave, &PlotCanvas::mousePressed, this, &MainWindow::waveMouse);
-    connect(Pict_Wave, &PlotCanvas::mouseReleased, this, &MainWindow::waveMouse);
-    connect(Pict_Digital, &PlotCanvas::mousePressed, this, &MainWindow::digitalMousePress);
-    connect(Pict_Digital, &PlotCanvas::mouseMoved, this, &MainWindow::digitalMouseMove);
-    connect(Pict_Digital, &PlotCanvas::mouseReleased, this, &MainWindow::digitalMouseRelease);
+void MainWindow::buildParts() {
+    markerTool_ = std::make_unique<MarkerTool>(plotToolHost());
+    viewControls_ = std::make_unique<ViewControls>(
+        controls(), ctx_.setting, ctx_.document.WaveLength(), [this] { redraw(); });
+    readouts_ = std::make_unique<MarkerReadouts>(controls(), ctx_.session, viewControls_->view());
+    painter_ = std::make_unique<PlotPainter>(controls(), ctx_.session, viewControls_->view(), grid_,
+                                             [this]() -> PlotTool& { return plotTool(); });
+    digitalTool_ = std::make_unique<DigitalLineTool>(*Pict_Digital, ctx_.session,
+                                                     [this] { return painter_->markerColumns(); });
+    editMenu_ = std::make_unique<EditMenu>(ctx_, *Txt_Pattern, clipboard_.get());
+    fileMenu_ = std::make_unique<FileMenu>(ctx_);
+}
 
+void MainWindow::connectControls() {
+    Pict_Wave->onRedrawNeeded = [this] { redraw(); };
+    Pict_Digital->onRedrawNeeded = [this] { redraw(); };
+    connect(&ctx_.session, &EditSession::changed, this, &MainWindow::sessionChanged);
+    for (PlotCanvas* canvas : {Pict_Wave, Pict_Digital}) {
+        const auto mouse = [this, canvas](QMouseEvent* event) {
+            plotMouse(*canvas, canvas == Pict_Wave ? plotTool() : *digitalTool_, event);
+        };
+        connect(canvas, &PlotCanvas::mouseMoved, this, mouse);
+        connect(canvas, &PlotCanvas::mousePressed, this, mouse);
+        connect(canvas, &PlotCanvas::mouseReleased, this, mouse);
+    }
+
+    ViewControls& view = *viewControls_;
     for (int i = 0; i < 2; ++i) {
-        connect(Comb_XZoom[i], &QComboBox::currentIndexChanged, this, [this, i](int index) {
-            if (loading_)
+        connect(Comb_XZoom[i], &QComboBox::currentIndexChanged, this, [this, &view, i](int index) {
+            if (view.quiet())
                 return;
             const QSignalBlocker block(Comb_XZoom[1 - i]);
             Comb_XZoom[1 - i]->setCurrentIndex(index);
-            Comb_XZoom_Click(index);
+            view.Comb_XZoom_Click(index);
         });
-        connect(HScroll[i], &QScrollBar::valueChanged, this, [this, i] { Hrizontal_Scroll(i); });
+        connect(HScroll[i], &QScrollBar::valueChanged, this,
+                [&view, i] { view.Hrizontal_Scroll(i); });
         connect(Opt_DspSel[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 selectDisplay(i);
@@ -434,29 +435,34 @@ void MainWindow::connectControls() {
                 ctx_.session.setMarkerMode(i == 0 ? MarkerMode::Independent : MarkerMode::Tracking);
         });
     }
-    connect(Comb_YZoom, &QComboBox::currentIndexChanged, this, [this] {
-        if (!loading_)
-            Comb_YZoom_Click();
+    connect(Comb_YZoom, &QComboBox::currentIndexChanged, this, [&view] {
+        if (!view.quiet())
+            view.Comb_YZoom_Click();
     });
-    connect(VScroll, &QScrollBar::valueChanged, this, &MainWindow::Vertical_Scroll);
-    connect(Txt_Start_X, &QLineEdit::editingFinished, this, &MainWindow::commitStartX);
-    connect(Txt_End_X, &QLineEdit::editingFinished, this, &MainWindow::commitEndX);
-    connect(Txt_Scope, &QLineEdit::editingFinished, this, &MainWindow::commitScope);
+    connect(VScroll, &QScrollBar::valueChanged, this, [&view] { view.Vertical_Scroll(); });
+
+    MarkerReadouts& readouts = *readouts_;
+    connect(Txt_Start_X, &QLineEdit::editingFinished, this,
+            [&readouts] { readouts.commitStartX(); });
+    connect(Txt_End_X, &QLineEdit::editingFinished, this, [&readouts] { readouts.commitEndX(); });
+    connect(Txt_Scope, &QLineEdit::editingFinished, this, [&readouts] { readouts.commitScope(); });
     for (int i = 0; i < 4; ++i)
-        connect(Btn_Pattern[i], &QPushButton::clicked, this, [this, i] { Btn_Pattern_Click(i); });
+        connect(Btn_Pattern[i], &QPushButton::clicked, this,
+                [this, i] { editMenu_->Btn_Pattern_Click(i); });
     // Enter in the pattern box runs the typed pattern.
-    connect(Txt_Pattern, &QLineEdit::returnPressed, this, [this] { Btn_Pattern_Click(3); });
+    connect(Txt_Pattern, &QLineEdit::returnPressed, this,
+            [this] { editMenu_->Btn_Pattern_Click(3); });
 }
 
 // ---------------------------------------------------------------------------
-// Start-up
+// Wiring
 
 void MainWindow::registerTools() {
     tools_ = new ToolWindowHost(ctx_.session, *this);
     for (size_t i = 0; i < Opt_DlgSel.size(); ++i)
-        tools_->addControls(static_cast<ToolMode>(i), Opt_DlgSel[i], toolMenuItems_[i]);
+        tools_->addControls(static_cast<ToolMode>(i), Opt_DlgSel[i], toolMenuItems[i]);
     tools_->addControls(ToolMode::SystemSetup, nullptr,
-                        toolMenuItems_[static_cast<size_t>(ToolMode::SystemSetup)]);
+                        toolMenuItems[static_cast<size_t>(ToolMode::SystemSetup)]);
     RegisterToolWindows(*this);
 }
 
@@ -469,214 +475,68 @@ PlotTool& MainWindow::plotTool() {
     return tool ? *tool : *markerTool_;
 }
 
+std::pair<long, long> MainWindow::markerColumns() const {
+    return painter_->markerColumns();
+}
+
+void MainWindow::redraw() {
+    painter_->Draw_Wave();
+}
+
+const WaveView& MainWindow::view() const {
+    return viewControls_->view();
+}
+
 void MainWindow::load(const QString& commandLineFile) {
-    loading_ = true;
+    starting_ = true;
+    viewControls_->setQuiet(true);
     const int result = ctx_.session.startUp(commandLineFile);
     if (result != 0)
         ctx_.messages.ShowErrorCode(result);
     refreshTitle();
-    view_.reset(ctx_.document.WaveLength());
     refreshUndoMenu();
     Opt_Scope[0]->setChecked(true);
     Frm_Wave->hide();
     Frm_Digital->hide();
     Opt_DspSel[0]->setChecked(true);
     selectDisplay(0);
-    Comb_XZoom[0]->setCurrentIndex(0);
-    Comb_XZoom[1]->setCurrentIndex(0);
-    Comb_YZoom->setCurrentIndex(0);
-    syncScrollBars();
-    loading_ = false;
-    SetText_MarkA();
-    SetText_MarkB();
-    refreshEdgeLabels();
-    Draw_Wave();
+    viewControls_->reset(ctx_.document.WaveLength());
+    viewControls_->setQuiet(false);
+    starting_ = false;
+    readouts_->SetText_MarkA();
+    readouts_->SetText_MarkB();
+    redraw();
 }
 
 void MainWindow::sessionChanged(EditChanges what) {
-    if (loading_)
+    if (starting_)
         return;
     if (what & EditChange::Title)
         refreshTitle();
     if (what & EditChange::Undo)
         refreshUndoMenu();
     if (what & EditChange::Document)
-        resetView();
-    const EditChanges redraw =
+        viewControls_->reset(ctx_.document.WaveLength());
+    const EditChanges redrawn =
         EditChange::Samples | EditChange::Document | EditChange::LineMask | EditChange::ToolMode;
-    if (what & (redraw | EditChange::Markers)) {
-        SetText_MarkA();
-        SetText_MarkB();
+    if (what & (redrawn | EditChange::Markers)) {
+        readouts_->SetText_MarkA();
+        readouts_->SetText_MarkB();
     }
-    if (what & redraw)
-        Draw_Wave();
+    if (what & redrawn)
+        redraw();
     else if (what & EditChange::Markers)
-        moveMarkers();
+        painter_->moveMarkers();
 }
 
 void MainWindow::refreshTitle() {
     setWindowTitle(MainWindowTitle(ctx_.names()));
 }
 
-// ---------------------------------------------------------------------------
-// Drawing
-
-PlotCanvas* MainWindow::visibleCanvas() const {
-    return Opt_DspSel[1]->isChecked() ? Pict_Digital : Pict_Wave;
-}
-
-std::pair<long, long> MainWindow::markerColumns() const {
-    const PlotCanvas* canvas = visibleCanvas();
-    const MarkerRecord& m = ctx_.session.markers();
-    return {view_.sampleToColumn(m.MarkA, canvas->plotWidth()),
-            view_.sampleToColumn(m.MarkB, canvas->plotWidth())};
-}
-
-void MainWindow::Draw_Wave() {
-    if (!ctx_.document.allocated())
-        return;
-    if (Opt_DspSel[1]->isChecked())
-        drawDigital();
-    else
-        drawAnalog();
-}
-
-void MainWindow::drawAnalog() {
-    QImage& frame = Pict_Wave->frame();
-    const int w = frame.width();
-    const int h = frame.height();
-    {
-        QPainter painter(&frame);
-        painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
-        if (Menu_Grid->isChecked())
-            Draw_Grid_Wave(painter, w, h);
-        QPainterSurface surface(painter, kTraceColour);
-        W_DrawWave2(surface.get(), ctx_.document.current(), static_cast<double>(view_.ViewLeft()),
-                    static_cast<double>(view_.ViewTop()),
-                    static_cast<double>(view_.ViewRight() - view_.ViewLeft()),
-                    static_cast<double>(view_.ViewBottom() - view_.ViewTop()), w, h);
-        plotTool().paintOverlay(painter, frame.size());
-    }
-    const auto [colA, colB] = markerColumns();
-    waveMarkers_.draw(frame, colA, colB);
-    Pict_Wave->update();
-}
-
-void MainWindow::drawDigital() {
-    QImage& frame = Pict_Digital->frame();
-    const int w = frame.width();
-    const int h = frame.height();
-    {
-        QPainter painter(&frame);
-        painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
-        QPainterSurface surface(painter, kTraceColour);
-        const MarkerRecord& m = ctx_.document.markers();
-        W_DrawDigitalPattern(
-            surface.get(), ctx_.document.current(), static_cast<double>(view_.ViewLeft()),
-            static_cast<double>(view_.ViewRight() - view_.ViewLeft()), 0xFFFF,
-            MirrorLineMask(ctx_.session.lineMask()), m.MarkA, m.MarkB, w, h, kTraceColour,
-            ZW_RGB(128, 128, 128), ZW_RGB(220, 0, 0), ZW_RGB(220, 120, 120));
-    }
-    const auto [colA, colB] = markerColumns();
-    digitalMarkers_.draw(frame, colA, colB);
-    Pict_Digital->update();
-}
-
-void MainWindow::Draw_Grid_Wave(QPainter& painter, int w, int h) {
-    QPainterSurface surface(painter, kTraceColour);
-    grid_.Drow(*surface.get(), w, h);
-}
-
-void MainWindow::moveMarkers() {
-    // The digital view colours the marked stretch itself: drawn anew.
-    if (Opt_DspSel[1]->isChecked()) {
-        Draw_Wave();
-        return;
-    }
-    const auto [colA, colB] = markerColumns();
-    waveMarkers_.move(Pict_Wave->frame(), colA, colB);
-    Pict_Wave->update();
-}
-
-// ---------------------------------------------------------------------------
-// Read-outs and view
-
-void MainWindow::SetText_MarkA() {
-    const Units f = units();
-    const MarkerRecord& m = ctx_.document.markers();
-    Txt_Scope->setText(f.FormatXDistance(m.MarkB - m.MarkA));
-    Txt_Start_Y->setText(f.FormatYValue(W_GetWaveData(
-        ctx_.document.current(), m.MarkA, static_cast<double>(ctx_.document.WaveLength()))));
-    Txt_Start_X->setText(f.FormatXPosition(m.MarkA));
-}
-
-void MainWindow::SetText_MarkB() {
-    const Units f = units();
-    const MarkerRecord& m = ctx_.document.markers();
-    Txt_Scope->setText(f.FormatXDistance(m.MarkB - m.MarkA));
-    Txt_End_Y->setText(f.FormatYValue(W_GetWaveData(
-        ctx_.document.current(), m.MarkB, static_cast<double>(ctx_.document.WaveLength()))));
-    Txt_End_X->setText(f.FormatXPosition(m.MarkB));
-}
-
-void MainWindow::refreshEdgeLabels() {
-    const Units f = units();
-    const QString ux = f.UnitTextX();
-    const QString uy = f.UnitTextY();
-    for (int i = 0; i < 2; ++i) {
-        Label_XLeft[i]->setText(f.FormatXPosition(static_cast<double>(view_.ViewLeft())).trimmed() +
-                                " " + ux);
-        Label_XRight[i]->setText(
-            f.FormatXPosition(static_cast<double>(view_.ViewRight())).trimmed() + " " + ux);
-    }
-    auto y = [&](long code) {
-        return (f.FormatYValue(static_cast<double>(code)).trimmed() + " " + uy).trimmed();
-    };
-    Label_YTop->setText(y(view_.topCode()));
-    Label_YMiddle->setText(y(view_.middleCode()));
-    Label_YBottom->setText(y(view_.bottomCode()));
-}
-
-void MainWindow::syncScrollBars() {
-    auto apply = [](QScrollBar* bar, const ScrollBarState& s) {
-        const QSignalBlocker block(bar);
-        bar->setRange(s.minimum, s.maximum);
-        bar->setSingleStep(s.singleStep);
-        bar->setPageStep(s.pageStep);
-        bar->setValue(s.value);
-        bar->setEnabled(s.enabled);
-    };
-    apply(HScroll[0], view_.hscroll());
-    apply(HScroll[1], view_.hscroll());
-    apply(VScroll, view_.vscroll());
-}
-
-void MainWindow::Comb_XZoom_Click(int index) {
-    view_.setXZoomIndex(index);
-    syncScrollBars();
-    refreshEdgeLabels();
-    Draw_Wave();
-}
-
-void MainWindow::Comb_YZoom_Click() {
-    view_.setYZoomIndex(Comb_YZoom->currentIndex());
-    syncScrollBars();
-    refreshEdgeLabels();
-    Draw_Wave();
-}
-
-void MainWindow::Hrizontal_Scroll(int index) {
-    if (!view_.horizontalScroll(HScroll[index]->value()))
-        return;
-    syncScrollBars();
-    refreshEdgeLabels();
-    Draw_Wave();
-}
-
-void MainWindow::Vertical_Scroll() {
-    view_.verticalScroll(VScroll->value());
-    refreshEdgeLabels();
-    Draw_Wave();
+void MainWindow::refreshUndoMenu() {
+    Menu_Undo->setText(captions_.caption(
+        u"MainWindow", ctx_.document.UndoArmed() ? u"Menu_Undo" : u"Menu_Undo:Redo"));
+    Menu_Undo->setEnabled(!ctx_.document.UndoMenuOff());
 }
 
 void MainWindow::selectDisplay(int index) {
@@ -687,210 +547,28 @@ void MainWindow::selectDisplay(int index) {
     Txt_Cur_Y->setEnabled(index == 0);
     // Interpolation works on the analog plot only.
     tools_->setAllowed(ToolMode::Interpolate, index == 0);
-    if (!loading_)
-        Draw_Wave();
+    if (!starting_)
+        redraw();
 }
 
-// ---------------------------------------------------------------------------
-// Mouse on the analog plot
-
-void MainWindow::showMousePosition(double x, double y, int w, int h, bool showY) {
-    if (x < 0 || y < 0 || x > w || y > h)
-        return;
-    const Units f = units();
-    const QString sx = f.FormatXPosition(view_.columnToSample(x, w));
-    Txt_Cur_X[0]->setText(sx);
-    Txt_Cur_X[1]->setText(sx);
-    if (showY)
-        Txt_Cur_Y->setText(f.FormatYValue(view_.rowToCode(y, h)));
-}
-
-void MainWindow::waveMouse(QMouseEvent* event) {
+void MainWindow::plotMouse(PlotCanvas& canvas, PlotTool& tool, QMouseEvent* event) {
     const PlotPointer pointer{event->position(), event->button(), event->buttons(),
                               event->modifiers()};
     switch (event->type()) {
     case QEvent::MouseMove:
-        showMousePosition(pointer.position.x(), pointer.position.y(), Pict_Wave->plotWidth(),
-                          Pict_Wave->plotHeight(), true);
-        plotTool().mouseMove(pointer);
+        readouts_->showMousePosition(pointer.position.x(), pointer.position.y(), canvas.plotWidth(),
+                                     canvas.plotHeight(), &canvas == Pict_Wave);
+        tool.mouseMove(pointer);
         break;
     case QEvent::MouseButtonPress:
-        plotTool().mousePress(pointer);
+        tool.mousePress(pointer);
         break;
     case QEvent::MouseButtonRelease:
-        plotTool().mouseRelease(pointer);
+        tool.mouseRelease(pointer);
         break;
     default:
         break;
     }
-}
-
-// ---------------------------------------------------------------------------
-// Mouse on the digital view: click selects a line, drag copies one onto
-// another over the marked stretch.
-
-void MainWindow::digitalMousePress(QMouseEvent* event) {
-    draggedLine_.reset();
-    if (event->button() != Qt::LeftButton)
-        return;
-    const auto [colA, colB] = markerColumns();
-    const QPointF pos = event->position();
-    if (!WithinMarkedColumns(static_cast<long>(std::floor(pos.x())), colA, colB))
-        return;
-    draggedLine_ = DigitalLineAt(pos.y(), Pict_Digital->plotHeight());
-}
-
-void MainWindow::digitalMouseMove(QMouseEvent* event) {
-    const QPointF pos = event->position();
-    showMousePosition(pos.x(), pos.y(), Pict_Digital->plotWidth(), Pict_Digital->plotHeight(),
-                      false);
-    if (draggedLine_)
-        Pict_Digital->setCursor(Qt::DragCopyCursor);
-}
-
-void MainWindow::digitalMouseRelease(QMouseEvent* event) {
-    Pict_Digital->setCursor(Qt::PointingHandCursor);
-    if (!draggedLine_)
-        return;
-    const int from = *draggedLine_;
-    draggedLine_.reset();
-    const std::optional<int> to = DigitalLineAt(event->position().y(), Pict_Digital->plotHeight());
-    if (!to)
-        return;
-    if (*to == from)
-        ctx_.session.toggleLine(from);
-    else
-        ctx_.session.copyLine(from, *to);
-}
-
-// ---------------------------------------------------------------------------
-// Typed marker positions
-
-void MainWindow::commitStartX() {
-    const std::optional<double> v = typedX(Txt_Start_X->text(), false);
-    if (!v || !ctx_.session.typeStart(*v))
-        SetText_MarkA(); // not a number, or refused: the old value again
-}
-
-void MainWindow::commitEndX() {
-    const std::optional<double> v = typedX(Txt_End_X->text(), false);
-    if (!v || !ctx_.session.typeEnd(*v))
-        SetText_MarkB();
-}
-
-void MainWindow::commitScope() {
-    const std::optional<double> d = typedX(Txt_Scope->text(), true);
-    if (!d) {
-        SetText_MarkB();
-        return;
-    }
-    ctx_.session.typeDistance(*d);
-}
-
-// ---------------------------------------------------------------------------
-// Edit menu and undo
-
-bool MainWindow::patternHasFocus() const {
-    return QApplication::focusWidget() == Txt_Pattern;
-}
-
-void MainWindow::refreshUndoMenu() {
-    Menu_Undo->setText(captions_.caption(
-        u"MainWindow", ctx_.document.UndoArmed() ? u"Menu_Undo" : u"Menu_Undo:Redo"));
-    Menu_Undo->setEnabled(!ctx_.document.UndoMenuOff());
-}
-
-void MainWindow::showResult(int message) {
-    if (message != 0)
-        ctx_.messages.ShowErrorCode(message);
-}
-
-void MainWindow::Menu_Undo_Click() {
-    ctx_.session.undo();
-}
-
-void MainWindow::Menu_Copy_Click() {
-    if (patternHasFocus())
-        Txt_Pattern->copy();
-    else
-        showResult(ctx_.session.copyMarked(clipboard_.get()));
-}
-
-void MainWindow::Menu_Cut_Click() {
-    if (patternHasFocus())
-        Txt_Pattern->cut();
-    else
-        showResult(ctx_.session.cutMarked(clipboard_.get()));
-}
-
-void MainWindow::Menu_Delete_Click() {
-    if (patternHasFocus())
-        Txt_Pattern->del();
-    else
-        ctx_.session.deleteMarked();
-}
-
-void MainWindow::Menu_Paste_Click() {
-    if (patternHasFocus())
-        Txt_Pattern->paste();
-    else
-        showResult(ctx_.session.pasteMarked(clipboard_.get()));
-}
-
-void MainWindow::Btn_Pattern_Click(int index) {
-    showResult(ctx_.session.applyPattern(index, Txt_Pattern->text().toStdString()));
-}
-
-// ---------------------------------------------------------------------------
-// File menu
-
-void MainWindow::Menu_FileNew_Click() {
-    // A new instance in the program's folder, where it finds the model
-    // files; it speaks the language of this one, however that was chosen.
-    const QString program = QCoreApplication::applicationFilePath();
-    const QString lang = ctx_.language == Language::English ? "--lang=en" : "--lang=ja";
-    QProcess::startDetached(program, {lang}, ctx_.programFolder);
-}
-
-void MainWindow::resetView() {
-    view_.reset(ctx_.document.WaveLength());
-    loading_ = true;
-    for (QComboBox* c : Comb_XZoom)
-        c->setCurrentIndex(0);
-    Comb_YZoom->setCurrentIndex(0);
-    loading_ = false;
-    syncScrollBars();
-    refreshEdgeLabels();
-}
-
-void MainWindow::Menu_FileOpen_Click() {
-    const FileDialogProposal p =
-        OpenProposal(ctx_.names().WaveFileName, documentsFolder(ctx_.programFolder));
-    const QStringList filters = OpenFileFilter(ctx_.language).split(";;");
-    const QString path = ctx_.fileDialogs.chooseOpenFile(
-        {QString(), filters, filters.value(p.filterIndex), p.path, p.defaultExtension});
-    if (path.isEmpty())
-        ctx_.session.openCancelled();
-    else
-        showResult(ctx_.session.open(path));
-}
-
-void MainWindow::Menu_FileSave_Click() {
-    if (!ctx_.names().untitled())
-        showResult(ctx_.session.save(ctx_.names().WaveFileName));
-    else
-        saveAs(true);
-}
-
-void MainWindow::saveAs(bool binary) {
-    const QString ext = binary ? "wdb" : "txt";
-    const FileDialogProposal p =
-        SaveProposal(ctx_.names().WaveFileName, ext, documentsFolder(ctx_.programFolder));
-    const QString filter = SaveFileFilter(binary, ctx_.language);
-    const QString path =
-        ctx_.fileDialogs.chooseSaveFile({QString(), {filter}, filter, p.path, ext});
-    if (!path.isEmpty())
-        showResult(ctx_.session.save(path));
 }
 
 void MainWindow::Menu_Version_Click() {
@@ -903,7 +581,7 @@ void MainWindow::showHelp() {
 }
 
 // ---------------------------------------------------------------------------
-// Window position and closing
+// Closing
 
 void MainWindow::commitDataRequest(QSessionManager& manager) {
     // The desktop is ending the session: the program asks to be ended by

@@ -1,9 +1,12 @@
 // The main window: the plot of the document waveform (or its 16 digital
 // lines), markers A and B with their read-outs, zoom lists and scroll bars,
 // the Edit and File menus, and the tool panel whose windows the
-// ToolWindowHost opens. The window builds and wires controls; the state and
-// the rules are the session's (EditSession), the view arithmetic is
-// WaveView's, the mouse on the plot is the current PlotTool's.
+// ToolWindowHost opens. The window builds and wires controls; the parts do
+// the work: the session (EditSession) holds the state and the rules,
+// ViewControls the zoom and scroll, MarkerReadouts the read-outs and typed
+// positions, PlotPainter the drawing, the PlotTool of the tool mode the
+// mouse on the plot (DigitalLineTool on the digital view), EditMenu and
+// FileMenu the commands.
 //
 // Whatever changes the document — an Edit command, a tool window, a file —
 // is reported by the session's changed() signal; the window redraws and
@@ -18,7 +21,7 @@
 #include "EditSession.h"
 #include "EditorContext.h"
 #include "Grid.h"
-#include "MarkerOverlay.h"
+#include "MainWindowControls.h"
 #include "PlotTool.h"
 #include "QtClipboardOwner.h"
 #include "ToolMode.h"
@@ -30,25 +33,21 @@
 #include <memory>
 #include <optional>
 
-class QAction;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMouseEvent;
-class QPainter;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QSessionManager;
 
 namespace zw {
 
+class DigitalLineTool;
+class EditMenu;
+class FileMenu;
+class MarkerReadouts;
 class PlotCanvas;
+class PlotPainter;
 class ToolWindowHost;
-class Units;
+class ViewControls;
 
-class MainWindow : public QMainWindow, private PlotToolHost {
+class MainWindow : public QMainWindow, private MainWindowControls, private PlotToolHost {
     Q_OBJECT
 public:
     explicit MainWindow(EditorContext& context, QWidget* parent = nullptr);
@@ -65,10 +64,10 @@ public:
     // What a plot tool is built on.
     PlotToolHost& plotToolHost() { return *this; }
 
-    const WaveView& view() const override { return view_; }
+    const WaveView& view() const override;
     EditorContext& context() { return ctx_; }
     // Draws the visible plot anew (Draw_Wave).
-    void redraw() override { Draw_Wave(); }
+    void redraw() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,125 +78,41 @@ private:
     PlotCanvas& canvas() override { return *Pict_Wave; }
     std::pair<long, long> markerColumns() const override;
 
+    const MainWindowControls& controls() const { return *this; }
+
+    // Construction.
     void buildMenus();
     void buildControls();
+    void buildParts();
     void applyFonts();
     void connectControls();
     void registerTools();
 
-    // What the session reports.
+    // Wiring.
     void sessionChanged(EditChanges what);
-
-    // Drawing.
-    void Draw_Wave();
-    void drawAnalog();
-    void drawDigital();
-    void Draw_Grid_Wave(QPainter& painter, int w, int h);
-    void moveMarkers();
-    PlotCanvas* visibleCanvas() const;
-    PlotTool& plotTool();
-
-    // Read-outs and view.
-    void SetText_MarkA();
-    void SetText_MarkB();
     void refreshTitle();
     void refreshUndoMenu();
-    void Comb_XZoom_Click(int index);
-    void Comb_YZoom_Click();
-    void Hrizontal_Scroll(int index);
-    void Vertical_Scroll();
-    void syncScrollBars();
-    void refreshEdgeLabels();
     void selectDisplay(int index);
-    void resetView();
-
-    // Mouse on the plots.
-    void waveMouse(QMouseEvent* event);
-    void digitalMousePress(QMouseEvent* event);
-    void digitalMouseMove(QMouseEvent* event);
-    void digitalMouseRelease(QMouseEvent* event);
-    void showMousePosition(double x, double y, int w, int h, bool showY);
-
-    // Typed values.
-    void commitStartX();
-    void commitEndX();
-    void commitScope();
-
-    // Edit menu.
-    bool patternHasFocus() const;
-    void Menu_Undo_Click();
-    void Menu_Cut_Click();
-    void Menu_Copy_Click();
-    void Menu_Paste_Click();
-    void Menu_Delete_Click();
-    void Btn_Pattern_Click(int index);
-    void showResult(int message);
-
-    // File menu.
-    void Menu_FileNew_Click();
-    void Menu_FileOpen_Click();
-    void Menu_FileSave_Click();
-    void saveAs(bool binary);
+    PlotTool& plotTool();
+    void plotMouse(PlotCanvas& canvas, PlotTool& tool, QMouseEvent* event);
     void Menu_Version_Click();
     void showHelp();
-
     void commitDataRequest(QSessionManager& manager);
-
-    // The units of the current setting, and a typed X position or distance
-    // in them read back into samples (nothing for text that is no number).
-    Units units() const;
-    std::optional<double> typedX(const QString& text, bool distance) const;
 
     EditorContext& ctx_;
     CaptionCatalog captions_;
     Grid grid_;
-    WaveView view_;
     QtClipboardOwner clipboard_;
     ToolWindowHost* tools_ = nullptr;
     std::unique_ptr<PlotTool> markerTool_;
     std::array<std::unique_ptr<PlotTool>, kToolModeCount> plotTools_;
-    MarkerOverlay waveMarkers_;
-    MarkerOverlay digitalMarkers_;
-
-    bool loading_ = true;
-    std::optional<int> draggedLine_;
-
-    // Controls.
-    QGroupBox* Frm_Wave = nullptr;
-    QGroupBox* Frm_Digital = nullptr;
-    PlotCanvas* Pict_Wave = nullptr;
-    PlotCanvas* Pict_Digital = nullptr;
-    std::array<QRadioButton*, 2> Opt_DspSel{};
-    std::array<QRadioButton*, 2> Opt_Scope{};
-    std::array<QPushButton*, 4> Opt_DlgSel{};
-    std::array<QComboBox*, 2> Comb_XZoom{};
-    QComboBox* Comb_YZoom = nullptr;
-    std::array<QScrollBar*, 2> HScroll{};
-    QScrollBar* VScroll = nullptr;
-    QLineEdit* Txt_Start_X = nullptr;
-    QLineEdit* Txt_Start_Y = nullptr;
-    QLineEdit* Txt_End_X = nullptr;
-    QLineEdit* Txt_End_Y = nullptr;
-    QLineEdit* Txt_Scope = nullptr;
-    std::array<QLineEdit*, 2> Txt_Cur_X{};
-    QLineEdit* Txt_Cur_Y = nullptr;
-    QLineEdit* Txt_Pattern = nullptr;
-    std::array<QPushButton*, 4> Btn_Pattern{};
-    // Edge labels: per display, the samples at the left and right edge; the
-    // codes at the top, middle and bottom of the analog plot.
-    std::array<QLabel*, 2> Label_XLeft{};
-    std::array<QLabel*, 2> Label_XRight{};
-    QLabel* Label_YTop = nullptr;
-    QLabel* Label_YMiddle = nullptr;
-    QLabel* Label_YBottom = nullptr;
-
-    QAction* Menu_Undo = nullptr;
-    QAction* Menu_Cut = nullptr;
-    QAction* Menu_Copy = nullptr;
-    QAction* Menu_Paste = nullptr;
-    QAction* Menu_Delete = nullptr;
-    QAction* Menu_Grid = nullptr;
-    std::array<QAction*, 5> toolMenuItems_{}; // by tool mode
+    std::unique_ptr<ViewControls> viewControls_;
+    std::unique_ptr<MarkerReadouts> readouts_;
+    std::unique_ptr<PlotPainter> painter_;
+    std::unique_ptr<DigitalLineTool> digitalTool_;
+    std::unique_ptr<EditMenu> editMenu_;
+    std::unique_ptr<FileMenu> fileMenu_;
+    bool starting_ = true;
 };
 
 } // namespace zw

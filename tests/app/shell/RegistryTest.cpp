@@ -110,7 +110,6 @@ TEST_F(Registry, DefaultsWhenNothingIsStored) {
     EXPECT_EQ(reg.SerialNum(), "");
     EXPECT_FALSE(reg.DebugMode());
     EXPECT_FALSE(reg.LoopTest());
-    EXPECT_EQ(reg.GpibId(), 0);
     EXPECT_FALSE(reg.GpibHost());
     EXPECT_EQ(reg.FormTop("MainWindow"), 0);
     EXPECT_EQ(reg.FormLeft("MainWindow"), 0);
@@ -142,8 +141,6 @@ TEST_F(Registry, DebugModeAndLoopTestAcceptTrueInAnyCase) {
         clsRegistry reg(file());
         EXPECT_TRUE(reg.DebugMode());
         EXPECT_FALSE(reg.LoopTest());
-        reg.SetLoopTest(true); // kept in the object only
-        EXPECT_TRUE(reg.LoopTest());
     }
     EXPECT_EQ(stored("System/LoopTest"), "yes");
 }

@@ -10,6 +10,8 @@
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "ModelsFixture.h"
+#include "PlotCanvas.h"
+#include "PlotTool.h"
 #include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
 #include "ToolWindowHost.h"
@@ -28,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +40,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -147,7 +151,9 @@ TEST_F(MainWindowTest, ZoomAndScrollMoveTheViewAndKeepThePairsEqual) {
     EXPECT_TRUE(h0->isEnabled());
     h0->setValue(20);
     EXPECT_EQ(h1->value(), 20);
-    const long step = window->view().ScrollStep();
+    // Samples per scroll unit: 1 up to 32768 samples, else length / 32768.
+    const long step = length() < 32769 ? 1 : std::lround(length() / 32768.0);
+    EXPECT_EQ(window->view().ScrollStep(), step);
     EXPECT_EQ(window->view().ViewLeft(), 20 * step);
     h1->setValue(40);
     EXPECT_EQ(h0->value(), 40);
@@ -167,12 +173,16 @@ TEST_F(MainWindowTest, DraggingMarkersKeepsTheirOrderAndTracksTheDistance) {
     const int w = p->width();
     const int y = p->height() / 2;
     drag(p, QPoint(0, y), QPoint(w / 4, y)); // A from column 0
-    EXPECT_EQ(markers().MarkA, window->view().columnToWholeSample(w / 4, w));
+    // At 1:1 column c shows sample c * length / w; a drag takes the nearest.
+    EXPECT_EQ(markers().MarkA, std::nearbyint(double(w / 4) * length() / w));
     EXPECT_EQ(number("Txt_Scope"), markers().MarkB - markers().MarkA);
 
     setMarkers(100, length() / 2);
-    const long colB = window->view().sampleToColumn(markers().MarkB, w);
-    const long colA = window->view().sampleToColumn(100, w);
+    const auto column = [&](double sample) {
+        return static_cast<int>(std::nearbyint(sample * w / length()));
+    };
+    const int colB = column(markers().MarkB);
+    const int colA = column(100);
     drag(p, QPoint(colA, y), QPoint(colB + 20, y)); // past B: A stays
     EXPECT_EQ(markers().MarkA, 100);
 
@@ -181,7 +191,7 @@ TEST_F(MainWindowTest, DraggingMarkersKeepsTheirOrderAndTracksTheDistance) {
     drag(p, QPoint(colB, y), QPoint(w, y)); // B to the end: A follows
     EXPECT_EQ(markers().MarkB, length());
     EXPECT_EQ(markers().MarkB - markers().MarkA, distance);
-    drag(p, QPoint(window->view().sampleToColumn(markers().MarkA, w), y), QPoint(w - 1, y));
+    drag(p, QPoint(column(markers().MarkA), y), QPoint(w - 1, y));
     EXPECT_EQ(markers().MarkB, length()); // B stops at the end, A moves back
     EXPECT_EQ(markers().MarkB - markers().MarkA, distance);
 }
@@ -190,16 +200,24 @@ TEST_F(MainWindowTest, HoverShowsTheResizeCursorAndTheMousePosition) {
     QWidget* p = plot();
     mouse(p, QEvent::MouseMove, QPoint(p->width() / 2, 30));
     EXPECT_EQ(p->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_NEAR(number("Txt_Cur_X_0"), window->view().columnToSample(p->width() / 2, p->width()),
-                1e-3);
+    EXPECT_NEAR(number("Txt_Cur_X_0"), double(p->width() / 2) * length() / p->width(), 1e-3);
     mouse(p, QEvent::MouseMove, QPoint(5, 5)); // A's handle is left of it: not here
+    EXPECT_EQ(p->cursor().shape(), Qt::ArrowCursor);
+    mouse(p, QEvent::MouseMove, QPoint(p->width() - 5, 5)); // B's handle is right of it
+    EXPECT_EQ(p->cursor().shape(), Qt::ArrowCursor);
     mouse(p, QEvent::MouseMove, QPoint(0, 200));
     EXPECT_EQ(p->cursor().shape(), Qt::SizeHorCursor);
 }
 
 TEST_F(MainWindowTest, TypedPositionsAndDistance) {
+    // Engineering notation; a value past the memory (1024 samples here) is
+    // limited to its length (B stands at the end, so A may go there).
+    ASSERT_EQ(length(), 1024);
+    type("Txt_Start_X", "0.5k");
+    EXPECT_EQ(markers().MarkA, 500);
     type("Txt_Start_X", "1.5k");
-    EXPECT_EQ(markers().MarkA, 1500 <= length() ? 1500 : markers().MarkA);
+    EXPECT_EQ(markers().MarkA, 1024);
+    EXPECT_EQ(number("Txt_Start_X"), 1024);
     setMarkers(100, 200);
     type("Txt_Start_X", "abc"); // not a number: the old text comes back
     EXPECT_EQ(number("Txt_Start_X"), 100);
@@ -469,6 +487,51 @@ TEST_F(MainWindowTest, EveryCaptionRowOfTheAboutWindowFindsAControl) {
     });
     action("Menu_Version")->trigger();
     EXPECT_EQ(missing, QStringList());
+}
+
+// A plot tool that records what reaches it and paints a black square.
+class RecordingTool : public zw::PlotTool {
+public:
+    void mouseMove(const zw::PlotPointer& p) override { events.push_back({'m', p.position}); }
+    void mousePress(const zw::PlotPointer& p) override { events.push_back({'p', p.position}); }
+    void mouseRelease(const zw::PlotPointer& p) override { events.push_back({'r', p.position}); }
+    void paintOverlay(QPainter& painter, QSize) override {
+        ++overlays;
+        painter.fillRect(QRect(40, 40, 4, 4), Qt::black);
+    }
+    std::vector<std::pair<char, QPointF>> events;
+    int overlays = 0;
+};
+
+TEST_F(MainWindowTest, ThePlotsMouseGoesToTheToolOfTheToolMode) {
+    auto owned = std::make_unique<RecordingTool>();
+    RecordingTool& tool = *owned;
+    window->setPlotTool(zw::ToolMode::Interpolate, std::move(owned));
+    auto* canvas = find<zw::PlotCanvas>("Pict_Wave");
+    const QPoint markerA(0, 200);
+
+    // No tool window: the markers own the mouse, the tool sees nothing.
+    mouse(canvas, QEvent::MouseMove, markerA);
+    EXPECT_EQ(canvas->cursor().shape(), Qt::SizeHorCursor);
+    EXPECT_TRUE(tool.events.empty());
+    EXPECT_EQ(tool.overlays, 0);
+    EXPECT_EQ(canvas->frame().pixelColor(41, 41), QColor(Qt::white));
+
+    session->setToolMode(zw::ToolMode::Interpolate); // redraws with the overlay
+    EXPECT_EQ(tool.overlays, 1);
+    EXPECT_EQ(canvas->frame().pixelColor(41, 41), QColor(Qt::black));
+    drag(canvas, QPoint(10, 20), QPoint(30, 40));
+    ASSERT_EQ(tool.events.size(), 4u);
+    EXPECT_EQ(tool.events[1], std::make_pair('p', QPointF(10, 20)));
+    EXPECT_EQ(tool.events[3], std::make_pair('r', QPointF(30, 40)));
+    EXPECT_NEAR(number("Txt_Cur_X_0"), 30.0 * length() / canvas->width(), 1e-3);
+    EXPECT_EQ(markers(), (MarkerRecord{0, double(length())})); // no marker moved
+
+    session->setToolMode(zw::ToolMode::None);
+    EXPECT_EQ(canvas->frame().pixelColor(41, 41), QColor(Qt::white));
+    drag(canvas, markerA, QPoint(canvas->width() / 2, 200));
+    EXPECT_GT(markers().MarkA, 0);
+    EXPECT_EQ(tool.events.size(), 4u);
 }
 
 TEST_F(MainWindowTest, ClosingAsksFirst) {

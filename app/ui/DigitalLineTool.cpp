@@ -1,0 +1,41 @@
+#include "DigitalLineTool.h"
+
+#include "DigitalLines.h"
+#include "EditSession.h"
+#include "PlotCanvas.h"
+
+#include <cmath>
+
+namespace zw {
+
+void DigitalLineTool::mousePress(const PlotPointer& pointer) {
+    draggedLine_.reset();
+    if (pointer.button != Qt::LeftButton)
+        return;
+    const auto [colA, colB] = markerColumns_();
+    if (!WithinMarkedColumns(static_cast<long>(std::floor(pointer.position.x())), colA, colB))
+        return;
+    draggedLine_ = DigitalLineAt(pointer.position.y(), canvas_.plotHeight());
+}
+
+void DigitalLineTool::mouseMove(const PlotPointer&) {
+    if (draggedLine_)
+        canvas_.setCursor(Qt::DragCopyCursor);
+}
+
+void DigitalLineTool::mouseRelease(const PlotPointer& pointer) {
+    canvas_.setCursor(Qt::PointingHandCursor);
+    if (!draggedLine_)
+        return;
+    const int from = *draggedLine_;
+    draggedLine_.reset();
+    const std::optional<int> to = DigitalLineAt(pointer.position.y(), canvas_.plotHeight());
+    if (!to)
+        return;
+    if (*to == from)
+        session_.toggleLine(from);
+    else
+        session_.copyLine(from, *to);
+}
+
+} // namespace zw
