@@ -5,6 +5,7 @@
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "EditorContext.h"
+#include "InterfaceFont.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
@@ -139,6 +140,8 @@ int main(int argc, char* argv[]) {
     zw::clsRegistry registry;
     const zw::Language language = command.language.value_or(zw::LanguageFromMarker(startDirectory));
     const zw::MessageCatalog catalog(language);
+    // Message boxes, file dialogs and every window in the interface font.
+    QApplication::setFont(zw::InterfaceFont(language));
     zw::QtMessageService service;
     zw::Messages messages(catalog, service);
     if (registry.SettingsLocked()) {

@@ -1,27 +1,53 @@
 #include "FileMenu.h"
 
+#include "DiscardQuestion.h"
 #include "EditorContext.h"
 #include "FileDialogService.h"
 #include "Messages.h"
+#include "RecentFiles.h"
 #include "WaveFileNames.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
 namespace zw {
 namespace {
 
-QString documentsFolder(const QString& fallback) {
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return docs.isEmpty() ? fallback : docs;
+constexpr int kFileReadError = 71;
+constexpr int kFileWriteError = 72;
+
+QString proposalFolder() {
+    return ProposalFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                          QDir::homePath());
 }
 
 } // namespace
 
-void FileMenu::show(int message) {
-    if (message != 0)
+void FileMenu::show(int message, const QString& path) {
+    if (message == 0)
+        return;
+    if (message != kFileReadError && message != kFileWriteError) {
         ctx_.messages.ShowErrorCode(message);
+        return;
+    }
+    // Which file, and why: "File Write error." alone leaves the user
+    // guessing between a full disk, a missing folder and a locked file.
+    QString text = ctx_.messages.MessageText(message);
+    while (text.endsWith(u'\r'))
+        text.chop(1);
+    text += u'\r' + QDir::toNativeSeparators(path);
+    if (!ctx_.session.lastFileError().isEmpty())
+        text += u'\r' + ctx_.session.lastFileError();
+    ctx_.messages.ShowErrorText(text);
+}
+
+void FileMenu::remember(int message, const QString& path) {
+    show(message, path);
+    if (message == 0)
+        RecentFiles(ctx_.registry).add(path);
 }
 
 void FileMenu::Menu_FileNew_Click() {
@@ -33,33 +59,47 @@ void FileMenu::Menu_FileNew_Click() {
 }
 
 void FileMenu::Menu_FileOpen_Click() {
-    const FileDialogProposal p =
-        OpenProposal(ctx_.names().WaveFileName, documentsFolder(ctx_.programFolder));
+    if (!MayDiscardDocument(ctx_))
+        return;
+    const FileDialogProposal p = OpenProposal(ctx_.names().WaveFileName, proposalFolder());
     const QStringList filters = OpenFileFilter(ctx_.language).split(";;");
     const QString path = ctx_.fileDialogs.chooseOpenFile(
         {QString(), filters, filters.value(p.filterIndex), p.path, p.defaultExtension});
     if (path.isEmpty())
         ctx_.session.openCancelled();
     else
-        show(ctx_.session.open(path));
+        remember(ctx_.session.open(path), path);
 }
 
-void FileMenu::Menu_FileSave_Click() {
-    if (!ctx_.names().untitled())
-        show(ctx_.session.save(ctx_.names().WaveFileName));
-    else
-        saveAs(true);
+void FileMenu::openRecent(const QString& path) {
+    if (!MayDiscardDocument(ctx_))
+        return;
+    const int message = ctx_.session.open(path);
+    remember(message, path);
+    if (message != 0 && !QFileInfo::exists(path))
+        RecentFiles(ctx_.registry).remove(path);
 }
 
-void FileMenu::saveAs(bool binary) {
+bool FileMenu::save() {
+    if (ctx_.names().untitled())
+        return saveAs(true);
+    const QString path = ctx_.names().WaveFileName;
+    const int result = ctx_.session.save(path);
+    remember(result, path);
+    return result == 0;
+}
+
+bool FileMenu::saveAs(bool binary) {
     const QString ext = binary ? "wdb" : "txt";
-    const FileDialogProposal p =
-        SaveProposal(ctx_.names().WaveFileName, ext, documentsFolder(ctx_.programFolder));
+    const FileDialogProposal p = SaveProposal(ctx_.names().WaveFileName, ext, proposalFolder());
     const QString filter = SaveFileFilter(binary, ctx_.language);
     const QString path =
         ctx_.fileDialogs.chooseSaveFile({QString(), {filter}, filter, p.path, ext});
-    if (!path.isEmpty())
-        show(ctx_.session.save(path));
+    if (path.isEmpty())
+        return false;
+    const int result = ctx_.session.save(path);
+    remember(result, path);
+    return result == 0;
 }
 
 } // namespace zw

@@ -33,17 +33,21 @@
 #include <memory>
 #include <optional>
 
+class QMenu;
 class QMouseEvent;
 class QSessionManager;
 
 namespace zw {
 
+class DigitalLineLabels;
 class DigitalLineTool;
 class EditMenu;
 class FileMenu;
 class MarkerReadouts;
 class PlotCanvas;
 class PlotPainter;
+class PlotWheel;
+class StatusLineView;
 class ToolWindowHost;
 class ViewControls;
 
@@ -82,9 +86,11 @@ private:
 
     // Construction.
     void buildMenus();
+    void buildRecentFilesMenu(QMenu& file);
     void buildControls();
     void buildParts();
     void applyFonts();
+    void keepPanelsWhole();
     void connectControls();
     void registerTools();
 
@@ -95,6 +101,7 @@ private:
     void selectDisplay(int index);
     PlotTool& plotTool();
     void plotMouse(PlotCanvas& canvas, PlotTool& tool, QMouseEvent* event);
+    void exportImage();
     void Menu_Version_Click();
     void showHelp();
     void commitDataRequest(QSessionManager& manager);
@@ -110,8 +117,11 @@ private:
     std::unique_ptr<MarkerReadouts> readouts_;
     std::unique_ptr<PlotPainter> painter_;
     std::unique_ptr<DigitalLineTool> digitalTool_;
+    DigitalLineLabels* lineNames_ = nullptr;
     std::unique_ptr<EditMenu> editMenu_;
     std::unique_ptr<FileMenu> fileMenu_;
+    std::unique_ptr<PlotWheel> wheel_;
+    std::unique_ptr<StatusLineView> statusLine_;
     bool starting_ = true;
 };
 
