@@ -114,6 +114,15 @@ const CaptionRow kCreateDialog[] = {
     {"Menu_Edit", "編集(&E)", "&Edit"},
     {"Menu_PageClear", "ﾍﾟｰｼﾞｸﾘｱ(&P)", "&Page Clear"},
     {"Menu_AllPageClear", "全ﾍﾟｰｼﾞｸﾘｱ(&A)", "&All Page Clear"},
+    {"PictWave:ToolTip",
+     "標準波形のページは範囲内を左ボタンでドラッグして変更できます。\n"
+     "上下: ｵﾌｾｯﾄ、Shift+上下: 振幅\n"
+     "左右: 位相、Shift+左右: 周期数\n"
+     "Ctrl+左右: 傾斜(三角波)、ﾃﾞｭｰﾃｨ(方形波)",
+     "Drag a standard page inside its stretch with the left button:\n"
+     "up/down: DC offset, Shift + up/down: amplitude\n"
+     "left/right: phase, Shift + left/right: number of cycles\n"
+     "Ctrl + left/right: symmetry (triangle), duty ratio (square)"},
 };
 
 const ListRow kCreateDialogLists[] = {

@@ -120,6 +120,8 @@ public:
 
     bool DebugMode() const { return debugMode_; }
     bool LoopTest() const { return loopTest_; }
+    // Kept in the object only (the setup window's tests turn the loop on).
+    void SetLoopTest(bool on) { loopTest_ = on; }
 
     int GpibBoard();
     void SetGpibBoard(int board);

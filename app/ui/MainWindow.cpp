@@ -102,7 +102,14 @@ MainWindow::MainWindow(EditorContext& context, QWidget* parent)
         connect(app, &QGuiApplication::commitDataRequest, this, &MainWindow::commitDataRequest);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // An open tool window goes first, while everything it may report to
+    // still lives; then nothing the session reports reaches the parts,
+    // which go before the child widgets do.
+    if (tools_)
+        delete tools_->openWindow();
+    disconnect(&ctx_.session, nullptr, this, nullptr);
+}
 
 // ---------------------------------------------------------------------------
 // Construction

@@ -7,6 +7,7 @@
 #include "ToolWindowHost.h"
 
 // Creation window.
+#include "CreateDialog.h"
 
 // Compress/decompress window.
 
@@ -24,6 +25,8 @@ void RegisterToolWindows(MainWindow& window) {
     [[maybe_unused]] ToolWindowHost& host = window.tools();
 
     // Creation window (ToolMode::Create, Opt_DlgSel_0, Menu_Create).
+    host.registerWindow(ToolMode::Create,
+                        [&ctx](QWidget* parent) { return new CreateDialog(ctx, parent); });
 
     // Compress/decompress window (ToolMode::Compress, Opt_DlgSel_1,
     // Menu_Compress).

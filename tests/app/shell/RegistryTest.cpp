@@ -141,6 +141,8 @@ TEST_F(Registry, DebugModeAndLoopTestAcceptTrueInAnyCase) {
         clsRegistry reg(file());
         EXPECT_TRUE(reg.DebugMode());
         EXPECT_FALSE(reg.LoopTest());
+        reg.SetLoopTest(true); // kept in the object only
+        EXPECT_TRUE(reg.LoopTest());
     }
     EXPECT_EQ(stored("System/LoopTest"), "yes");
 }

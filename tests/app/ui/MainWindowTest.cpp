@@ -410,7 +410,7 @@ TEST_F(MainWindowTest, JapaneseCaptions) {
 
 TEST_F(MainWindowTest, ToolWindowsOpenThroughTheHostOneAtATime) {
     // Without a registered window a tool's button and item stay disabled.
-    for (const char* name : {"Opt_DlgSel_0", "Opt_DlgSel_1", "Opt_DlgSel_2", "Opt_DlgSel_3"})
+    for (const char* name : {"Opt_DlgSel_1", "Opt_DlgSel_2", "Opt_DlgSel_3"})
         EXPECT_FALSE(find<QPushButton>(name)->isEnabled()) << name;
     EXPECT_FALSE(action("Menu_Compress")->isEnabled());
     EXPECT_TRUE(action("Menu_System")->isEnabled()); // the setup window registers itself
@@ -427,7 +427,7 @@ TEST_F(MainWindowTest, ToolWindowsOpenThroughTheHostOneAtATime) {
     QPushButton* spline = find<QPushButton>("Opt_DlgSel_2");
     EXPECT_TRUE(compress->isEnabled());
     EXPECT_TRUE(action("Menu_Compress")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>("Opt_DlgSel_0")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("Opt_DlgSel_3")->isEnabled());
 
     setMarkers(100, 200);
     compress->click();
@@ -532,6 +532,28 @@ TEST_F(MainWindowTest, ThePlotsMouseGoesToTheToolOfTheToolMode) {
     drag(canvas, markerA, QPoint(canvas->width() / 2, 200));
     EXPECT_GT(markers().MarkA, 0);
     EXPECT_EQ(tool.events.size(), 4u);
+}
+
+// A tool window that reports an edit when it goes, as a window that writes
+// its result on closing does.
+class ReportingOnClose : public QDialog {
+public:
+    ReportingOnClose(zw::EditSession& session, QWidget* parent)
+        : QDialog(parent), session_(session) {}
+    ~ReportingOnClose() override { session_.setMarkers({1, 2}); }
+
+private:
+    zw::EditSession& session_;
+};
+
+TEST_F(MainWindowTest, AToolWindowStillOpenWhenTheMainWindowGoesMayReport) {
+    window->tools().registerWindow(zw::ToolMode::Operate, [this](QWidget* parent) {
+        return new ReportingOnClose(*session, parent);
+    });
+    ASSERT_NE(window->tools().open(zw::ToolMode::Operate), nullptr);
+    window.reset();
+    EXPECT_EQ(markers(), (MarkerRecord{1, 2}));
+    EXPECT_EQ(session->toolMode(), zw::ToolMode::None);
 }
 
 TEST_F(MainWindowTest, ClosingAsksFirst) {
