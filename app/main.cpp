@@ -20,8 +20,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
 
 #include <csignal>
 #include <optional>
@@ -142,6 +145,13 @@ int main(int argc, char* argv[]) {
     const zw::MessageCatalog catalog(language);
     // Message boxes, file dialogs and every window in the interface font.
     QApplication::setFont(zw::InterfaceFont(language));
+    // The desktop's own buttons and dialogs (Save / Discard / Cancel, the
+    // file dialogs) in the language of the interface.
+    QTranslator qtTranslator;
+    if (language == zw::Language::Japanese &&
+        qtTranslator.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
     zw::QtMessageService service;
     zw::Messages messages(catalog, service);
     if (registry.SettingsLocked()) {
