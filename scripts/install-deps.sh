@@ -14,6 +14,8 @@ packages=(
     qt6-translations-l10n
     fonts-noto-cjk
     python3 python3-pyvisa
+    cups printer-driver-cups-pdf poppler-utils
+    libsndfile1-dev
 )
 if [ "${1:-}" = "--desktop" ]; then
     packages+=(xvfb xauth xdotool x11-apps imagemagick)

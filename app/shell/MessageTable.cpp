@@ -87,6 +87,8 @@ const MessageRow kMessageRows[] = {
     {230, "{Bus} コマンドエラー。機種の確認をしてください。", "{Bus} command error. Check Model."},
     {240, "プラグインDLLファイルがありません。", "There is no plug-in DLL file."},
     {241, "ファイルフォーマットが不正です。", "Invalid file format."},
+    {242, "ファイルのデータが波形長より長いため、先頭から波形長分だけインポートしました。",
+     "The file holds more samples than the waveform length: only its first samples were imported."},
 };
 
 const std::size_t kMessageRowCount = sizeof kMessageRows / sizeof kMessageRows[0];

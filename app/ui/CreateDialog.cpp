@@ -7,6 +7,7 @@
 #include "EditorContext.h"
 #include "FileDialogService.h"
 #include "PlotCanvas.h"
+#include "PrintDialog.h"
 #include "QPainterSurface.h"
 #include "RandomSeed.h"
 #include "WaveDocument.h"
@@ -107,7 +108,11 @@ void CreateDialog::buildControls() {
     file->addSeparator();
     Menu_Print = file->addAction(QString());
     Menu_Print->setObjectName("Menu_Print");
-    Menu_Print->setEnabled(false); // printing the page list comes with printing
+    Menu_Print->setEnabled(static_cast<bool>(ctx_.print));
+    connect(Menu_Print, &QAction::triggered, this, [this] {
+        if (ctx_.print)
+            ctx_.print(this);
+    });
     QMenu* edit = menuBar->addMenu(QString());
     edit->setObjectName("Menu_Edit");
     Menu_PageClear = edit->addAction(QString());
@@ -590,6 +595,7 @@ CreateWindowContext CreateWindowContextOf(EditorContext& ctx) {
         return choosePageFile(ctx.fileDialogs, save, proposal, filter);
     };
     c.registry = &ctx.registry;
+    c.print = [&ctx](QWidget* parent) { PrintDialog::Open(ctx, parent); };
     return c;
 }
 

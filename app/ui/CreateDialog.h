@@ -55,6 +55,9 @@ struct CreateWindowContext {
     // The page file name of the document names ("Untitled" or a path
     // without extension); updated after a page file is read or written.
     QString* pageFileName = nullptr;
+    // Opens the Print window over the given window (the page listing); the
+    // Print item stays disabled without it.
+    std::function<void(QWidget* parent)> print;
     // Asks the user for a page file: (save?, proposed path, filter) -> the
     // chosen path, or empty when cancelled.
     std::function<QString(bool, const QString&, const QString&)> chooseFile;

@@ -1,8 +1,8 @@
 #include "DiscardQuestion.h"
 
 #include "EditorContext.h"
-#include "FileMenu.h"
 #include "Messages.h"
+#include "WaveSaving.h"
 
 namespace zw {
 
@@ -16,7 +16,7 @@ bool MayDiscardDocument(EditorContext& ctx) {
     case MessageAnswer::Discard:
         return true;
     case MessageAnswer::Save:
-        return FileMenu(ctx).save();
+        return WaveSaving(ctx).save();
     default:
         return false;
     }

@@ -19,10 +19,13 @@
 #include "PlotImageExport.h"
 #include "PlotPainter.h"
 #include "PlotWheel.h"
+#include "PrintDialog.h"
 #include "RecentFiles.h"
+#include "SetupListing.h"
 #include "StatusLineView.h"
 #include "ToolWindowHost.h"
 #include "ToolWindows.h"
+#include "Units.h"
 #include "VersionDialog.h"
 #include "ViewControls.h"
 #include "WaveDocument.h"
@@ -34,6 +37,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -151,8 +155,8 @@ void MainWindow::buildMenus() {
     item(file, "Menu_FileSaveAs", [this] { fileMenu_->saveAs(true); });
     item(file, "Menu_FileSaveAs2", [this] { fileMenu_->saveAs(false); });
     file->addSeparator();
-    unavailable(file, "Menu_FileImport");
-    unavailable(file, "Menu_Print");
+    item(file, "Menu_FileImport", [this] { fileMenu_->Menu_FileImport_Click(); });
+    item(file, "Menu_Print", &MainWindow::Menu_Print_Click, QKeySequence::Print);
     file->addSeparator();
     item(file, "Menu_ExportImage", [this] { exportImage(); });
     buildRecentFilesMenu(*file);
@@ -426,7 +430,7 @@ void MainWindow::buildParts() {
         lineNames_->showDrag(from, to);
     };
     editMenu_ = std::make_unique<EditMenu>(ctx_, *Txt_Pattern, clipboard_.get());
-    fileMenu_ = std::make_unique<FileMenu>(ctx_);
+    fileMenu_ = std::make_unique<FileMenu>(ctx_, captions_);
     wheel_ = std::make_unique<PlotWheel>(controls(), *viewControls_);
     statusLine_ = std::make_unique<StatusLineView>(*statusBar(), captions_);
 }
@@ -644,6 +648,26 @@ void MainWindow::exportImage() {
     PlotImageExport(ctx_, [this](QPainter& painter, QSize size) {
         painter_->paintView(painter, size);
     }).run(painter_->visibleSize());
+}
+
+void MainWindow::Menu_Print_Click() {
+    PrintDialog::Open(ctx_, this, [this] { return printSource(); });
+}
+
+WaveformPrintSource MainWindow::printSource() const {
+    WaveformPrintSource s;
+    s.memory = ctx_.document.current();
+    s.view = viewControls_->view();
+    s.digital = digitalShown();
+    s.gridShown = Menu_Grid->isChecked();
+    s.grid = grid_;
+    s.units = UnitSetting::FromDeviceInfo(ctx_.setting.info());
+    s.fileName = ctx_.names().WaveFileName;
+    const SetupListingSource setting = SetupListingSource::From(ctx_.setting);
+    s.modelName = setting.modelName;
+    s.memorySizeText = setting.memorySizeName;
+    s.printedAt = QDateTime::currentDateTime();
+    return s;
 }
 
 void MainWindow::Menu_Version_Click() {

@@ -26,6 +26,7 @@
 #include "QtClipboardOwner.h"
 #include "ToolMode.h"
 #include "WaveView.h"
+#include "WaveformPrintSource.h"
 
 #include <QMainWindow>
 
@@ -102,6 +103,9 @@ private:
     PlotTool& plotTool();
     void plotMouse(PlotCanvas& canvas, PlotTool& tool, QMouseEvent* event);
     void exportImage();
+    void Menu_Print_Click();
+    // What the waveform printout shows: the view as the window shows it.
+    WaveformPrintSource printSource() const;
     void Menu_Version_Click();
     void showHelp();
     void commitDataRequest(QSessionManager& manager);

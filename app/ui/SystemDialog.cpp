@@ -9,6 +9,7 @@
 #include "FrmGPIBExit.h"
 #include "LanAddress.h"
 #include "Messages.h"
+#include "PrintDialog.h"
 #include "SetupFile.h"
 #include "TextCodec.h"
 #include "TransferRequest.h"
@@ -152,7 +153,8 @@ void SystemDialog::buildMenu() {
     file->addSeparator();
     Menu_Print = file->addAction(QString());
     Menu_Print->setObjectName("Menu_Print");
-    Menu_Print->setEnabled(false); // the setup listing is printed from the print window
+    // The Print window prints the setup listing while this window is the tool.
+    connect(Menu_Print, &QAction::triggered, this, [this] { PrintDialog::Open(ctx_, this); });
 }
 
 QWidget* SystemDialog::buildSetupTab() {
