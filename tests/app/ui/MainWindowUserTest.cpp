@@ -223,6 +223,16 @@ TEST_F(MainWindowUser, DiscardClosesWithoutSaving) {
     EXPECT_TRUE(fileDialogs.saved.empty());
 }
 
+TEST_F(MainWindowUser, ImportOverUnsavedWorkAsksFirst) {
+    editSomething();
+    boxes.answerNext(MessageAnswer::Cancel);
+    action("Menu_FileImport")->trigger();
+    ASSERT_EQ(boxes.shown.size(), 1u); // the question, nothing after it
+    EXPECT_TRUE(askedToSave());
+    EXPECT_TRUE(fileDialogs.opened.empty());
+    EXPECT_TRUE(session->modified());
+}
+
 TEST_F(MainWindowUser, TheQuestionIsForAnyoneAboutToReplaceTheDocument) {
     EXPECT_TRUE(zw::MayDiscardDocument(*context));
     EXPECT_TRUE(boxes.empty()); // nothing to lose, nothing asked
