@@ -6,6 +6,7 @@
 #include "EditSession.h"
 #include "EditorContext.h"
 #include "InstallLayout.h"
+#include "InterfaceFont.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
@@ -197,6 +198,8 @@ int main(int argc, char* argv[]) {
     const zw::Language language = sources.language;
     zw::InstallQtTranslations(language);
     const zw::MessageCatalog catalog(language);
+    // Message boxes, file dialogs and every window in the interface font.
+    QApplication::setFont(zw::InterfaceFont(language));
     zw::QtMessageService service;
     zw::Messages messages(catalog, service);
     if (registry.SettingsLocked()) {

@@ -10,7 +10,8 @@ packages=(
     build-essential cmake ninja-build pkg-config git binutils
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev qt6-svg-dev
+    qt6-translations-l10n
     fonts-noto-cjk
     python3 python3-pyvisa
     qt6-translations-l10n

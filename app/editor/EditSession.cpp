@@ -11,7 +11,17 @@ EditSession::EditSession(WaveDocument& document, CurrentSetting& setting, clsReg
     : QObject(parent), document_(document), setting_(setting), registry_(registry) {}
 
 void EditSession::report(EditChanges what) {
+    // Every change of the samples marks the document modified, except a
+    // file read, which makes the samples the file's again. Windows show the
+    // mark with the title on every Samples report.
+    if ((what & EditChange::Samples) && !(what & EditChange::Document))
+        modified_ = true;
     emit changed(what);
+}
+
+void EditSession::setUnmodified() {
+    modified_ = false;
+    report(EditChange::Title);
 }
 
 void EditSession::distanceFromMarkers() {
@@ -27,6 +37,7 @@ int EditSession::startUp(const QString& commandLineFile) {
     document_.resetUndo();
     if (names_.untitled())
         document_.clearDocument();
+    modified_ = false;
     distanceFromMarkers();
     report(EditChange::Samples | EditChange::Markers | EditChange::Title | EditChange::Undo |
            EditChange::ToolMode | EditChange::Document | EditChange::LineMask);
@@ -122,7 +133,6 @@ void EditSession::samplesChanged() {
 
 int32_t EditSession::copyMarked(ZwClipboardOwner* clipboard) {
     const int32_t result = document_.copyMarked(clipboard);
-    report(EditChange::Undo);
     return result > 0 ? result : 0;
 }
 
@@ -176,7 +186,11 @@ int32_t EditSession::applyPattern(int index, const std::string& typed) {
 // Files
 
 int EditSession::open(const QString& path) {
-    const int result = WaveFileCommands(document_, setting_, names_).open(path);
+    WaveFileCommands files(document_, setting_, names_);
+    const int result = files.open(path);
+    lastFileError_ = result == 0 ? QString() : files.failureReason();
+    if (result == 0)
+        modified_ = false;
     // A new length has already pulled the markers inside it.
     distanceFromMarkers();
     report(EditChange::Title | EditChange::Undo | EditChange::Document | EditChange::Samples |
@@ -190,9 +204,13 @@ void EditSession::openCancelled() {
 }
 
 int EditSession::save(const QString& path) {
-    const int result = WaveFileCommands(document_, setting_, names_).save(path);
-    if (result == 0)
+    WaveFileCommands files(document_, setting_, names_);
+    const int result = files.save(path);
+    lastFileError_ = result == 0 ? QString() : files.failureReason();
+    if (result == 0) {
+        modified_ = false;
         report(EditChange::Title);
+    }
     return result;
 }
 

@@ -131,6 +131,17 @@ public:
     // edit (its backup made) with a new title.
     ImportOutcome importFile(ImportHostLibrary& host, const QString& pluginFolder,
                              const ImportFileChooser& choose);
+    // The system's reason for the last failed open or save ("No space left
+    // on device"), empty when there is none to tell.
+    const QString& lastFileError() const { return lastFileError_; }
+
+    // ---- Modified
+    // Set by every change of the samples (a Samples report), cleared by
+    // start-up and a successful open or save (a Title report).
+    bool modified() const { return modified_; }
+    // The document's samples are again what a file holds (an import that
+    // replaced the whole document, for one).
+    void setUnmodified();
 
     // ---- Closing
     // 226 while this instance transfers (closing is refused), else 0.
@@ -151,6 +162,8 @@ private:
     double markDistance_ = 0;
     int32_t lineMask_ = 0;
     ToolMode toolMode_ = ToolMode::None;
+    bool modified_ = false;
+    QString lastFileError_;
 };
 
 template <typename Edit> decltype(auto) EditSession::editSamples(Edit&& edit) {

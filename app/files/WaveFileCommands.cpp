@@ -11,6 +11,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <array>
 
 namespace zw {
@@ -39,7 +42,17 @@ private:
 
 } // namespace
 
+int WaveFileCommands::failed(int message) {
+    // The libraries leave the system's error in errno when a file could not
+    // be opened, read or written; a format fault leaves it 0.
+    const int error = errno;
+    failureReason_ = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : QString();
+    return message;
+}
+
 int WaveFileCommands::open(const QString& path) {
+    failureReason_.clear();
+    errno = 0;
     // The libraries get the name's own bytes, whatever their encoding.
     const QByteArray native = NativeWavePath(path);
     int result = kInvalidExtension;
@@ -54,7 +67,7 @@ int WaveFileCommands::open(const QString& path) {
         return kInvalidExtension;
     }
     if (result != 0)
-        return kFileReadError;
+        return failed(kFileReadError);
     names_.setFromWavePath(FileNameFromNative(native));
     return 0;
 }
@@ -95,6 +108,7 @@ int WaveFileCommands::openText(const QByteArray& path) {
 }
 
 int WaveFileCommands::save(const QString& path) {
+    failureReason_.clear();
     // The setting's memory size as chosen now.
     setting_.selectMemorySize(setting_.info().MemorySizeIndex);
     const QByteArray file = NativeWavePath(path);
@@ -104,10 +118,12 @@ int WaveFileCommands::save(const QString& path) {
         std::array<uint8_t, DOCIO32_SETUP_BLOCK_SIZE> block{};
         if (!setting_.encode(block.data()))
             return kFileWriteError;
+        errno = 0;
         result = Save8832File(file.constData(), block.data(), document_.current());
         break;
     }
     case WaveFileKind::Text:
+        errno = 0;
         result = SaveWaveData(file.constData(), document_.current(), 0,
                               static_cast<int32_t>(document_.WaveLength()));
         break;
@@ -115,7 +131,7 @@ int WaveFileCommands::save(const QString& path) {
         return kInvalidExtension;
     }
     if (result != 0)
-        return kFileWriteError;
+        return failed(kFileWriteError);
     names_.setFromWavePath(FileNameFromNative(file));
     return 0;
 }

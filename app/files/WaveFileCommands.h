@@ -26,14 +26,20 @@ public:
     // replaces the samples it holds (undo backup first), the setting stays.
     int open(const QString& path);
     int save(const QString& path);
+    // After a failed open or save: the system's reason ("No such file or
+    // directory"), empty when the file was readable but not a wave file.
+    const QString& failureReason() const { return failureReason_; }
 
 private:
+    int failed(int message);
+
     int openBinary(const QByteArray& path);
     int openText(const QByteArray& path);
 
     WaveDocument& document_;
     CurrentSetting& setting_;
     DocumentNames& names_;
+    QString failureReason_;
 };
 
 } // namespace zw

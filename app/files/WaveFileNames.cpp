@@ -3,7 +3,9 @@
 #include "DocumentNames.h"
 #include "TextCodec.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <dirent.h>
@@ -116,6 +118,12 @@ QString SaveFileFilter(bool binary, Language language) {
     if (language == Language::English)
         return binary ? "Binary files(*.wdb)" : "Text files(*.txt)";
     return QString::fromUtf8(binary ? "ﾊﾞｲﾅﾘ独自形式(*.wdb)" : "ﾃｷｽﾄ形式(*.txt)");
+}
+
+QString ProposalFolder(const QString& documentsFolder, const QString& homeFolder) {
+    if (!documentsFolder.isEmpty() && QFileInfo(documentsFolder).isDir())
+        return documentsFolder;
+    return homeFolder;
 }
 
 } // namespace zw

@@ -24,6 +24,11 @@ struct FileDialogProposal {
     int filterIndex = 0;      // 0-based entry of the dialog's filter list
 };
 
+// The folder the file dialogs propose "Untitled" in: the user's documents
+// folder when it exists (a fresh account may have none), else the home
+// folder.
+QString ProposalFolder(const QString& documentsFolder, const QString& homeFolder);
+
 // File > Open: a name ending in a dot and three characters is proposed
 // without them, its extension becoming the default extension; "Untitled" is
 // proposed in the documents folder. The binary filter comes first when the

@@ -16,6 +16,10 @@ std::optional<int> DigitalLineAt(double y, int h) {
     return static_cast<int>(line);
 }
 
+double DigitalLineCentre(int line, int h) {
+    return (1.0 + 3.0 * line + 1.5) * h / 49.0;
+}
+
 bool WithinMarkedColumns(long x, long colA, long colB) {
     return x >= colA - 10 && x <= colB + 10;
 }

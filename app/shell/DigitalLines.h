@@ -16,6 +16,10 @@ inline constexpr int kDigitalLineCount = 16;
 // The line under row y of a plot h pixels high, if any.
 std::optional<int> DigitalLineAt(double y, int h);
 
+// The row at the middle of line `line`'s three units: where its name is
+// written beside the plot.
+double DigitalLineCentre(int line, int h);
+
 // Whether column x lies within the marked stretch, with 10 pixels of
 // tolerance on both sides.
 bool WithinMarkedColumns(long x, long colA, long colB);

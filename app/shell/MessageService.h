@@ -10,8 +10,8 @@
 namespace zw {
 
 enum class MessageIcon { None, Critical, Question, Warning, Information };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 // One modal box. Texts may contain carriage returns ("\r") as line breaks,
 // as the catalogue's texts do.
@@ -29,7 +29,7 @@ public:
     virtual ~MessageService() = default;
     // Shows the box modally over the active window and returns the button
     // pressed: Ok for an Ok box; Yes or No for a Yes/No box (closing it
-    // counts as No).
+    // counts as No); Save, Discard or Cancel (closing it counts as Cancel).
     virtual MessageAnswer show(const MessageBoxRequest& box) = 0;
 };
 

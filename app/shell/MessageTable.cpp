@@ -36,6 +36,8 @@ const MessageRow kMessageRows[] = {
     {81, "クリップボードデータの読み込みに失敗しました。", "ClipBoard Read error."},
     {82, "クリップボードデータの書き込みに失敗しました。", "ClipBoard Write error."},
     {83, "クリップボードのエラーでです。", "ClipBoard Error."},
+    {97, "波形が変更されています。変更を保存しますか？",
+     "The waveform has been changed. Save the changes?"},
     {98, "プログラムを終了します。よろしいですか？", "Exit Program. Are you sure?"},
     {99, "ヘルプファイルが見つかりません。", "Cannot find help file."},
     {100, "波形関数の文法エラーです。", "Syntax error in equation."},

@@ -85,7 +85,7 @@ void WaveDocument::toggleUndo() {
 }
 
 int32_t WaveDocument::copyMarked(ZwClipboardOwner* owner) {
-    backup();
+    // Copying changes no sample: the undo of the last edit stays as it is.
     return SetClipBoard(owner, current(), markedStart(), markedLength());
 }
 

@@ -18,9 +18,16 @@ void DigitalLineTool::mousePress(const PlotPointer& pointer) {
     draggedLine_ = DigitalLineAt(pointer.position.y(), canvas_.plotHeight());
 }
 
-void DigitalLineTool::mouseMove(const PlotPointer&) {
-    if (draggedLine_)
-        canvas_.setCursor(Qt::DragCopyCursor);
+void DigitalLineTool::reportDrag(std::optional<int> to) {
+    if (onDrag)
+        onDrag(draggedLine_, draggedLine_ ? to : std::nullopt);
+}
+
+void DigitalLineTool::mouseMove(const PlotPointer& pointer) {
+    if (!draggedLine_ || !(pointer.buttons & Qt::LeftButton))
+        return;
+    canvas_.setCursor(Qt::DragCopyCursor);
+    reportDrag(DigitalLineAt(pointer.position.y(), canvas_.plotHeight()));
 }
 
 void DigitalLineTool::mouseRelease(const PlotPointer& pointer) {
@@ -29,6 +36,7 @@ void DigitalLineTool::mouseRelease(const PlotPointer& pointer) {
         return;
     const int from = *draggedLine_;
     draggedLine_.reset();
+    reportDrag(std::nullopt);
     const std::optional<int> to = DigitalLineAt(pointer.position.y(), canvas_.plotHeight());
     if (!to)
         return;

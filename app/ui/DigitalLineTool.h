@@ -26,7 +26,13 @@ public:
     void mousePress(const PlotPointer& pointer) override;
     void mouseRelease(const PlotPointer& pointer) override;
 
+    // While a line is dragged: the dragged line and the line it would be
+    // copied to (none outside the lines); both none when the drag ends.
+    std::function<void(std::optional<int> from, std::optional<int> to)> onDrag;
+
 private:
+    void reportDrag(std::optional<int> to);
+
     PlotCanvas& canvas_;
     EditSession& session_;
     std::function<std::pair<long, long>()> markerColumns_;

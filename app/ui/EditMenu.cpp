@@ -42,6 +42,13 @@ void EditMenu::Menu_Delete_Click() {
         ctx_.session.deleteMarked();
 }
 
+void EditMenu::Menu_SelectAll_Click() {
+    if (patternHasFocus())
+        pattern_.selectAll();
+    else
+        ctx_.session.setMarkers({0, static_cast<double>(ctx_.session.WaveLength())});
+}
+
 void EditMenu::Menu_Paste_Click() {
     if (patternHasFocus())
         pattern_.paste();

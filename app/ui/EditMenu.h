@@ -23,6 +23,9 @@ public:
     void Menu_Copy_Click();
     void Menu_Paste_Click();
     void Menu_Delete_Click();
+    // Ctrl+A: the markers at both ends of the waveform (in the pattern box:
+    // all of its text).
+    void Menu_SelectAll_Click();
     void Btn_Pattern_Click(int index);
 
 private:

@@ -1,29 +1,18 @@
 #include "FileMenu.h"
 
+#include "DiscardQuestion.h"
 #include "EditorContext.h"
 #include "FileDialogService.h"
 #include "Messages.h"
+#include "RecentFiles.h"
 #include "WaveFileNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 
 namespace zw {
-namespace {
-
-QString documentsFolder(const QString& fallback) {
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return docs.isEmpty() ? fallback : docs;
-}
-
-} // namespace
-
-void FileMenu::show(int message) {
-    if (message != 0)
-        ctx_.messages.ShowErrorCode(message);
-}
 
 void FileMenu::Menu_FileNew_Click() {
     // A new instance in this one's start-up folder, so that it reads the same
@@ -35,37 +24,31 @@ void FileMenu::Menu_FileNew_Click() {
 }
 
 void FileMenu::Menu_FileOpen_Click() {
-    const FileDialogProposal p =
-        OpenProposal(ctx_.names().WaveFileName, documentsFolder(ctx_.programFolder));
+    if (!MayDiscardDocument(ctx_))
+        return;
+    const FileDialogProposal p = OpenProposal(ctx_.names().WaveFileName, UntitledFolder());
     const QStringList filters = OpenFileFilter(ctx_.language).split(";;");
     const QString path = ctx_.fileDialogs.chooseOpenFile(
         {QString(), filters, filters.value(p.filterIndex), p.path, p.defaultExtension});
     if (path.isEmpty())
         ctx_.session.openCancelled();
     else
-        show(ctx_.session.open(path));
+        saving_.report(ctx_.session.open(path), path);
 }
 
 void FileMenu::Menu_FileImport_Click() {
-    import_.run(documentsFolder(ctx_.programFolder));
+    if (!MayDiscardDocument(ctx_))
+        return;
+    import_.run(UntitledFolder());
 }
 
-void FileMenu::Menu_FileSave_Click() {
-    if (!ctx_.names().untitled())
-        show(ctx_.session.save(ctx_.names().WaveFileName));
-    else
-        saveAs(true);
-}
-
-void FileMenu::saveAs(bool binary) {
-    const QString ext = binary ? "wdb" : "txt";
-    const FileDialogProposal p =
-        SaveProposal(ctx_.names().WaveFileName, ext, documentsFolder(ctx_.programFolder));
-    const QString filter = SaveFileFilter(binary, ctx_.language);
-    const QString path =
-        ctx_.fileDialogs.chooseSaveFile({QString(), {filter}, filter, p.path, ext});
-    if (!path.isEmpty())
-        show(ctx_.session.save(path));
+void FileMenu::openRecent(const QString& path) {
+    if (!MayDiscardDocument(ctx_))
+        return;
+    const int message = ctx_.session.open(path);
+    saving_.report(message, path);
+    if (message != 0 && !QFileInfo::exists(path))
+        RecentFiles(ctx_.registry).remove(path);
 }
 
 } // namespace zw

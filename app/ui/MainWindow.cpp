@@ -2,22 +2,29 @@
 
 #include "CaptionApplier.h"
 #include "CurrentSetting.h"
+#include "DigitalLineLabels.h"
 #include "DigitalLineTool.h"
 #include "DigitalLines.h"
+#include "DiscardQuestion.h"
 #include "EditMenu.h"
 #include "FileMenu.h"
 #include "Grid.h"
 #include "Help.h"
 #include "HelpWindow.h"
 #include "InstallLayout.h"
+#include "InterfaceFont.h"
 #include "MarkerReadouts.h"
 #include "MarkerTool.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "PlotCanvas.h"
+#include "PlotImageExport.h"
 #include "PlotPainter.h"
+#include "PlotWheel.h"
 #include "PrintDialog.h"
+#include "RecentFiles.h"
 #include "SetupListing.h"
+#include "StatusLineView.h"
 #include "ToolWindowHost.h"
 #include "ToolWindows.h"
 #include "Units.h"
@@ -45,7 +52,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSessionManager>
+#include <QStatusBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -64,7 +73,7 @@ QLineEdit* readoutBox(const QString& name, bool editable) {
     box->setReadOnly(!editable);
     box->setAlignment(Qt::AlignRight);
     box->setMinimumWidth(90);
-    box->setMaximumWidth(130);
+    box->setMaximumWidth(220);
     return box;
 }
 
@@ -91,6 +100,7 @@ MainWindow::MainWindow(EditorContext& context, QWidget* parent)
     buildParts();
     ApplyCaptions(*this, captions_);
     applyFonts();
+    keepPanelsWhole();
     connectControls();
     registerTools();
     KeepWindowPosition(*this, ctx_.registry);
@@ -150,7 +160,11 @@ void MainWindow::buildMenus() {
     item(file, "Menu_FileImport", [this] { fileMenu_->Menu_FileImport_Click(); });
     item(file, "Menu_Print", &MainWindow::Menu_Print_Click, QKeySequence::Print);
     file->addSeparator();
-    item(file, "Menu_Exit", [this] { close(); });
+    item(file, "Menu_ExportImage", [this] { exportImage(); });
+    buildRecentFilesMenu(*file);
+    file->addSeparator();
+    item(
+        file, "Menu_Exit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = menu("Menu_Edit");
     Menu_Undo = item(
@@ -164,9 +178,13 @@ void MainWindow::buildMenus() {
         edit, "Menu_Paste", [this] { editMenu_->Menu_Paste_Click(); }, QKeySequence::Paste);
     Menu_Delete = item(
         edit, "Menu_Delete", [this] { editMenu_->Menu_Delete_Click(); }, QKeySequence::Delete);
+    edit->addSeparator();
+    QAction* markAll = item(
+        edit, "Menu_SelectAll", [this] { editMenu_->Menu_SelectAll_Click(); },
+        QKeySequence::SelectAll);
     // The shortcuts reach the window from every control; Txt_Pattern's own
     // editing is done by these same commands.
-    for (QAction* a : {Menu_Undo, Menu_Cut, Menu_Copy, Menu_Paste, Menu_Delete})
+    for (QAction* a : {Menu_Undo, Menu_Cut, Menu_Copy, Menu_Paste, Menu_Delete, markAll})
         a->setShortcutContext(Qt::WindowShortcut);
 
     QMenu* tools = menu("Menu_Tools");
@@ -239,15 +257,7 @@ void MainWindow::buildControls() {
         auto* grid = new QGridLayout(Frm_Digital);
         grid->setContentsMargins(4, 4, 4, 4);
         grid->setSpacing(2);
-        auto* lineNames = new QVBoxLayout;
-        lineNames->setSpacing(0);
-        lineNames->addStretch(1);
-        for (int line = 0; line < kDigitalLineCount; ++line) {
-            auto* l = label(indexed("Label_Line", line));
-            l->setText(QString("D%1").arg(15 - line));
-            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            lineNames->addWidget(l, 3);
-        }
+        lineNames_ = new DigitalLineLabels;
         Pict_Digital = new PlotCanvas("Pict_Digital");
         Pict_Digital->setCursor(Qt::PointingHandCursor);
         HScroll[1] = new QScrollBar(Qt::Horizontal);
@@ -274,7 +284,7 @@ void MainWindow::buildControls() {
         Comb_XZoom[1]->setObjectName(indexed("Comb_XZoom", 1));
         patterns->addSpacing(12);
         patterns->addWidget(Comb_XZoom[1]);
-        grid->addLayout(lineNames, 0, 0);
+        grid->addWidget(lineNames_, 0, 0);
         grid->addWidget(Pict_Digital, 0, 1);
         grid->addWidget(HScroll[1], 1, 1);
         grid->addLayout(xLabels, 2, 1);
@@ -381,11 +391,11 @@ void MainWindow::buildControls() {
         Txt_Cur_X[1]->hide(); // the digital display's read-out takes its place
     }
 
-    panel->addWidget(tools);
-    panel->addWidget(display);
-    panel->addWidget(markers);
-    panel->addWidget(mouse);
-    panel->addStretch(1);
+    // The frames share the width the window gives them; the read-outs grow.
+    panel->addWidget(tools, 1);
+    panel->addWidget(display, 1);
+    panel->addWidget(markers, 3);
+    panel->addWidget(mouse, 2);
 
     outer->addWidget(Frm_Wave, 1);
     outer->addWidget(Frm_Digital, 1);
@@ -396,12 +406,20 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::applyFonts() {
-    QFont font(DisplayFontName(ctx_.language), kDisplayFontSize);
-    font.setBold(false);
+    const QFont font = InterfaceFont(ctx_.language);
     setFont(font);
     menuBar()->setFont(font);
     for (QWidget* w : findChildren<QWidget*>())
         w->setFont(font);
+}
+
+void MainWindow::keepPanelsWhole() {
+    // The window is never narrower than the panels under the plot at their
+    // natural size in this language's captions and font: no caption is cut
+    // and no control covers another.
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        if (box != Frm_Wave && box != Frm_Digital)
+            box->setMinimumSize(box->sizeHint());
 }
 
 void MainWindow::buildParts() {
@@ -413,8 +431,13 @@ void MainWindow::buildParts() {
                                              [this]() -> PlotTool& { return plotTool(); });
     digitalTool_ = std::make_unique<DigitalLineTool>(*Pict_Digital, ctx_.session,
                                                      [this] { return painter_->markerColumns(); });
+    digitalTool_->onDrag = [this](std::optional<int> from, std::optional<int> to) {
+        lineNames_->showDrag(from, to);
+    };
     editMenu_ = std::make_unique<EditMenu>(ctx_, *Txt_Pattern, clipboard_.get());
     fileMenu_ = std::make_unique<FileMenu>(ctx_, captions_);
+    wheel_ = std::make_unique<PlotWheel>(controls(), *viewControls_);
+    statusLine_ = std::make_unique<StatusLineView>(*statusBar(), captions_);
 }
 
 void MainWindow::connectControls() {
@@ -428,6 +451,10 @@ void MainWindow::connectControls() {
         connect(canvas, &PlotCanvas::mouseMoved, this, mouse);
         connect(canvas, &PlotCanvas::mousePressed, this, mouse);
         connect(canvas, &PlotCanvas::mouseReleased, this, mouse);
+        connect(canvas, &PlotCanvas::wheelTurned, this, [this, canvas](QWheelEvent* event) {
+            wheel_->turn(canvas == Pict_Wave ? 0 : 1, event->position().x(), canvas->plotWidth(),
+                         event->angleDelta(), event->modifiers());
+        });
     }
 
     ViewControls& view = *viewControls_;
@@ -521,23 +548,30 @@ void MainWindow::load(const QString& commandLineFile) {
     readouts_->SetText_MarkA();
     readouts_->SetText_MarkB();
     redraw();
+    statusLine_->refresh(ctx_.session);
+    // The arrow keys switch Analog/Digital from the start.
+    Opt_DspSel[0]->setFocus();
 }
 
 void MainWindow::sessionChanged(EditChanges what) {
     if (starting_)
         return;
-    if (what & EditChange::Title)
+    if (what & (EditChange::Title | EditChange::Samples))
         refreshTitle();
     if (what & (EditChange::Undo | EditChange::ToolMode))
         refreshUndoMenu();
     if (what & EditChange::Document)
         viewControls_->reset(ctx_.document.WaveLength());
+    if (what & EditChange::LineMask)
+        lineNames_->showSelection(ctx_.session.lineMask());
     const EditChanges redrawn =
         EditChange::Samples | EditChange::Document | EditChange::LineMask | EditChange::ToolMode;
     if (what & (redrawn | EditChange::Markers)) {
         readouts_->SetText_MarkA();
         readouts_->SetText_MarkB();
     }
+    if (what & (redrawn | EditChange::Markers))
+        statusLine_->refresh(ctx_.session);
     if (what & redrawn)
         redraw();
     else if (what & EditChange::Markers)
@@ -545,13 +579,15 @@ void MainWindow::sessionChanged(EditChanges what) {
 }
 
 void MainWindow::refreshTitle() {
-    setWindowTitle(MainWindowTitle(ctx_.names()));
+    // The desktop's modified mark: "ZW4410 name *".
+    const QString mark = ctx_.session.modified() ? QStringLiteral(" *") : QString();
+    setWindowTitle(MainWindowTitle(ctx_.names()) + mark);
 }
 
 // While a tool window owns the plot, the commands that would change the
 // document or its undo state under it wait: Undo/Redo (it would swap the
-// memory the tool works on and its backup), Cut, Copy (it makes the undo
-// backup too), Paste, Delete, the pattern buttons and line drags of the
+// memory the tool works on and its backup), Cut, Copy (of a stretch the tool
+// is rewriting), Paste, Delete, the pattern buttons and line drags of the
 // digital view, and File > Open. Markers, zoom, scrolling and saving stay.
 void MainWindow::refreshUndoMenu() {
     const bool noTool = ctx_.session.toolMode() == ToolMode::None;
@@ -564,6 +600,14 @@ void MainWindow::refreshUndoMenu() {
         pattern->setEnabled(noTool);
     if (auto* open = findChild<QAction*>("Menu_FileOpen"))
         open->setEnabled(noTool);
+    // Ctrl+Z toggles as always; while the item reads Redo it also answers
+    // the desktop's redo keys, the first of which the menu lists.
+    if (ctx_.document.UndoArmed())
+        Menu_Undo->setShortcuts(QKeySequence::Undo);
+    else
+        Menu_Undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                 QKeySequence(QKeySequence::Undo)});
 }
 
 void MainWindow::selectDisplay(int index) {
@@ -596,6 +640,31 @@ void MainWindow::plotMouse(PlotCanvas& canvas, PlotTool& tool, QMouseEvent* even
     default:
         break;
     }
+}
+
+void MainWindow::buildRecentFilesMenu(QMenu& file) {
+    QMenu* recent = file.addMenu(QString());
+    recent->setObjectName("Menu_Recent");
+    // Filled when opened: another instance may have added to the list.
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        const QStringList files = RecentFiles(ctx_.registry).files();
+        for (int i = 0; i < files.size(); ++i) {
+            const QString path = files[i];
+            QAction* a = recent->addAction(QString("&%1 %2").arg(i + 1).arg(path));
+            a->setObjectName(QString("Menu_Recent_%1").arg(i));
+            connect(a, &QAction::triggered, this, [this, path] { fileMenu_->openRecent(path); });
+        }
+        if (files.isEmpty())
+            recent->addAction(captions_.caption(u"MainWindow", u"Menu_Recent:Empty"))
+                ->setEnabled(false);
+    });
+}
+
+void MainWindow::exportImage() {
+    PlotImageExport(ctx_, [this](QPainter& painter, QSize size) {
+        painter_->paintView(painter, size);
+    }).run(painter_->visibleSize());
 }
 
 void MainWindow::Menu_Print_Click() {
@@ -652,7 +721,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (ctx_.messages.AskCaution(EditSession::kAskExit) != MessageAnswer::Yes) {
+    // Unsaved changes get Save / Discard / Cancel instead of "Exit Program.".
+    const bool mayClose =
+        ctx_.session.modified()
+            ? MayDiscardDocument(ctx_)
+            : ctx_.messages.AskCaution(EditSession::kAskExit) == MessageAnswer::Yes;
+    if (!mayClose) {
         event->ignore();
         return;
     }

@@ -34,17 +34,21 @@
 #include <memory>
 #include <optional>
 
+class QMenu;
 class QMouseEvent;
 class QSessionManager;
 
 namespace zw {
 
+class DigitalLineLabels;
 class DigitalLineTool;
 class EditMenu;
 class FileMenu;
 class MarkerReadouts;
 class PlotCanvas;
 class PlotPainter;
+class PlotWheel;
+class StatusLineView;
 class ToolWindowHost;
 class ViewControls;
 
@@ -83,9 +87,11 @@ private:
 
     // Construction.
     void buildMenus();
+    void buildRecentFilesMenu(QMenu& file);
     void buildControls();
     void buildParts();
     void applyFonts();
+    void keepPanelsWhole();
     void connectControls();
     void registerTools();
 
@@ -96,6 +102,7 @@ private:
     void selectDisplay(int index);
     PlotTool& plotTool();
     void plotMouse(PlotCanvas& canvas, PlotTool& tool, QMouseEvent* event);
+    void exportImage();
     void Menu_Print_Click();
     // What the waveform printout shows: the view as the window shows it.
     WaveformPrintSource printSource() const;
@@ -114,8 +121,11 @@ private:
     std::unique_ptr<MarkerReadouts> readouts_;
     std::unique_ptr<PlotPainter> painter_;
     std::unique_ptr<DigitalLineTool> digitalTool_;
+    DigitalLineLabels* lineNames_ = nullptr;
     std::unique_ptr<EditMenu> editMenu_;
     std::unique_ptr<FileMenu> fileMenu_;
+    std::unique_ptr<PlotWheel> wheel_;
+    std::unique_ptr<StatusLineView> statusLine_;
     bool starting_ = true;
 };
 

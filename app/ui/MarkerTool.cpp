@@ -4,6 +4,7 @@
 #include "PlotCanvas.h"
 #include "WaveView.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zw {
@@ -18,11 +19,13 @@ void MarkerTool::mouseMove(const PlotPointer& pointer) {
         canvas.setCursor(target_ ? Qt::SizeHorCursor : idleCursor());
         return;
     }
-    const int w = canvas.plotWidth();
-    const int h = canvas.plotHeight();
-    if (pos.x() < 0 || pos.y() < 0 || pos.x() > w || pos.y() > h || !target_)
+    if (!target_)
         return;
-    host_.session().dragMarker(*target_, host_.view().columnToWholeSample(pos.x(), w));
+    // Past the plot's edge the marker goes to the first or last sample in
+    // view rather than staying where the mouse left the plot.
+    const int w = canvas.plotWidth();
+    const double x = std::clamp(pos.x(), 0.0, static_cast<double>(w));
+    host_.session().dragMarker(*target_, host_.view().columnToWholeSample(x, w));
 }
 
 void MarkerTool::mousePress(const PlotPointer& pointer) {

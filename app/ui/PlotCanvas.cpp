@@ -2,12 +2,16 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace zw {
 
 PlotCanvas::PlotCanvas(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setMouseTracking(true);
+    // A click on the plot takes the keyboard from the number boxes, so that
+    // Ctrl+C, Del and Ctrl+Z then act on the waveform.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 120);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -36,6 +40,9 @@ void PlotCanvas::resizeEvent(QResizeEvent*) {
 }
 
 void PlotCanvas::mousePressEvent(QMouseEvent* event) {
+    // Taken here as well as by the focus policy: a number box being edited
+    // commits its value before the plot acts on the click.
+    setFocus(Qt::MouseFocusReason);
     emit mousePressed(event);
 }
 void PlotCanvas::mouseMoveEvent(QMouseEvent* event) {
@@ -43,6 +50,11 @@ void PlotCanvas::mouseMoveEvent(QMouseEvent* event) {
 }
 void PlotCanvas::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(event);
+}
+
+void PlotCanvas::wheelEvent(QWheelEvent* event) {
+    emit wheelTurned(event);
+    event->accept();
 }
 
 } // namespace zw

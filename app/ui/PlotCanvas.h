@@ -30,6 +30,7 @@ signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
+    void wheelTurned(QWheelEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +38,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QImage frame_;

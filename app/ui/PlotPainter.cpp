@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QPainter>
+#include <QPen>
 #include <QRadioButton>
 
 namespace zw {
@@ -39,20 +40,35 @@ void PlotPainter::Draw_Wave() {
         drawAnalog();
 }
 
+void PlotPainter::paintAnalog(QPainter& painter, QSize size) {
+    const int w = size.width();
+    const int h = size.height();
+    painter.fillRect(QRect(QPoint(0, 0), size), ColorFromRgb(kPlotBackground));
+    if (c_.Menu_Grid->isChecked())
+        Draw_Grid_Wave(painter, w, h);
+    QPainterSurface surface(painter, kTraceColour);
+    W_DrawWave2(surface.get(), session_.document().current(), static_cast<double>(view_.ViewLeft()),
+                static_cast<double>(view_.ViewTop()),
+                static_cast<double>(view_.ViewRight() - view_.ViewLeft()),
+                static_cast<double>(view_.ViewBottom() - view_.ViewTop()), w, h);
+}
+
+void PlotPainter::paintDigital(QPainter& painter, QSize size) {
+    painter.fillRect(QRect(QPoint(0, 0), size), ColorFromRgb(kPlotBackground));
+    QPainterSurface surface(painter, kTraceColour);
+    const MarkerRecord& m = session_.markers();
+    W_DrawDigitalPattern(
+        surface.get(), session_.document().current(), static_cast<double>(view_.ViewLeft()),
+        static_cast<double>(view_.ViewRight() - view_.ViewLeft()), 0xFFFF,
+        MirrorLineMask(session_.lineMask()), m.MarkA, m.MarkB, size.width(), size.height(),
+        kTraceColour, ZW_RGB(128, 128, 128), ZW_RGB(220, 0, 0), ZW_RGB(220, 120, 120));
+}
+
 void PlotPainter::drawAnalog() {
     QImage& frame = c_.Pict_Wave->frame();
-    const int w = frame.width();
-    const int h = frame.height();
     {
         QPainter painter(&frame);
-        painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
-        if (c_.Menu_Grid->isChecked())
-            Draw_Grid_Wave(painter, w, h);
-        QPainterSurface surface(painter, kTraceColour);
-        W_DrawWave2(surface.get(), session_.document().current(),
-                    static_cast<double>(view_.ViewLeft()), static_cast<double>(view_.ViewTop()),
-                    static_cast<double>(view_.ViewRight() - view_.ViewLeft()),
-                    static_cast<double>(view_.ViewBottom() - view_.ViewTop()), w, h);
+        paintAnalog(painter, frame.size());
         currentTool_().paintOverlay(painter, frame.size());
     }
     const auto [colA, colB] = markerColumns();
@@ -62,22 +78,35 @@ void PlotPainter::drawAnalog() {
 
 void PlotPainter::drawDigital() {
     QImage& frame = c_.Pict_Digital->frame();
-    const int w = frame.width();
-    const int h = frame.height();
     {
         QPainter painter(&frame);
-        painter.fillRect(frame.rect(), ColorFromRgb(kPlotBackground));
-        QPainterSurface surface(painter, kTraceColour);
-        const MarkerRecord& m = session_.markers();
-        W_DrawDigitalPattern(
-            surface.get(), session_.document().current(), static_cast<double>(view_.ViewLeft()),
-            static_cast<double>(view_.ViewRight() - view_.ViewLeft()), 0xFFFF,
-            MirrorLineMask(session_.lineMask()), m.MarkA, m.MarkB, w, h, kTraceColour,
-            ZW_RGB(128, 128, 128), ZW_RGB(220, 0, 0), ZW_RGB(220, 120, 120));
+        paintDigital(painter, frame.size());
     }
     const auto [colA, colB] = markerColumns();
     digitalMarkers_.draw(frame, colA, colB);
     c_.Pict_Digital->update();
+}
+
+QSize PlotPainter::visibleSize() const {
+    return visibleCanvas()->frame().size();
+}
+
+void PlotPainter::paintView(QPainter& painter, QSize size) {
+    if (!session_.document().allocated())
+        return;
+    if (c_.digitalShown())
+        paintDigital(painter, size);
+    else
+        paintAnalog(painter, size);
+    // The markers as plain lines: the screen's inverted ones mean nothing
+    // on paper.
+    const MarkerRecord& m = session_.markers();
+    painter.setPen(QPen(QColor(0, 128, 0), 0, Qt::DashLine));
+    for (double marker : {m.MarkA, m.MarkB}) {
+        const long x = view_.sampleToColumn(marker, size.width());
+        if (x >= 0 && x < size.width())
+            painter.drawLine(QPointF(x + 0.5, 0), QPointF(x + 0.5, size.height()));
+    }
 }
 
 void PlotPainter::Draw_Grid_Wave(QPainter& painter, int w, int h) {

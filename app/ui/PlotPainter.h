@@ -10,6 +10,8 @@
 #include "MainWindowControls.h"
 #include "MarkerOverlay.h"
 
+#include <QSize>
+
 #include <functional>
 #include <utility>
 
@@ -34,11 +36,18 @@ public:
     void moveMarkers();
     // The marker columns on the visible plot.
     std::pair<long, long> markerColumns() const;
+    // The visible plot drawn into any painter of `size` (an exported
+    // image): the trace or the digital lines, the grid as shown, the
+    // markers as plain lines.
+    void paintView(QPainter& painter, QSize size);
+    QSize visibleSize() const;
 
 private:
     PlotCanvas* visibleCanvas() const;
     void drawAnalog();
     void drawDigital();
+    void paintAnalog(QPainter& painter, QSize size);
+    void paintDigital(QPainter& painter, QSize size);
     void Draw_Grid_Wave(QPainter& painter, int w, int h);
 
     const MainWindowControls& c_;

@@ -1,7 +1,8 @@
 // A MessageService for tests: keeps every box it is asked to show and
 // answers Yes/No boxes from a queue the test fills. An Ok box never takes an
 // answer from the queue; a Yes/No box with an empty queue gets
-// `unansweredQuestion` (No unless the test says otherwise).
+// `unansweredQuestion` (No unless the test says otherwise), a
+// Save/Discard/Cancel box Cancel.
 #ifndef ZW_TESTS_SCRIPTED_MESSAGE_SERVICE_H
 #define ZW_TESTS_SCRIPTED_MESSAGE_SERVICE_H
 
@@ -25,7 +26,8 @@ public:
         if (box.buttons == zw::MessageButtons::Ok)
             return zw::MessageAnswer::Ok;
         if (answers.empty())
-            return unansweredQuestion;
+            return box.buttons == zw::MessageButtons::SaveDiscardCancel ? zw::MessageAnswer::Cancel
+                                                                        : unansweredQuestion;
         const zw::MessageAnswer a = answers.front();
         answers.pop_front();
         return a;

@@ -44,6 +44,19 @@ MessageAnswer QtMessageService::show(const MessageBoxRequest& box) {
         mb.setEscapeButton(QMessageBox::No);
         return mb.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
+    if (box.buttons == MessageButtons::SaveDiscardCancel) {
+        mb.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        mb.setDefaultButton(QMessageBox::Save);
+        mb.setEscapeButton(QMessageBox::Cancel);
+        switch (mb.exec()) {
+        case QMessageBox::Save:
+            return MessageAnswer::Save;
+        case QMessageBox::Discard:
+            return MessageAnswer::Discard;
+        default:
+            return MessageAnswer::Cancel;
+        }
+    }
     mb.setStandardButtons(QMessageBox::Ok);
     mb.exec();
     return MessageAnswer::Ok;

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -83,8 +85,58 @@ TEST_F(Session, EachEditReportsOnceWhatItChanged) {
     session->setMarkers({100, 103});
     reports.clear();
     EXPECT_EQ(session->copyMarked(clipboard.get()), 0);
-    EXPECT_EQ(last(), EditChanges(EditChange::Undo)); // a backup, no sample changed
+    EXPECT_TRUE(reports.empty()); // no sample changed, no backup made
     EXPECT_EQ(clipboard.text, "100\n101\n102\n");
+}
+
+TEST_F(Session, CopyKeepsTheUndoOfTheEditBeforeIt) {
+    session->setMarkers({100, 150});
+    session->deleteMarked(); // sample 100 is now 150
+    session->setMarkers({0, 10});
+    ASSERT_EQ(session->copyMarked(clipboard.get()), 0);
+    EXPECT_TRUE(doc.UndoArmed()); // still "Undo", not "Redo"
+    session->undo();
+    EXPECT_EQ(codes(doc.current(), 99, 3), (std::vector<int16_t>{99, 100, 101}));
+}
+
+TEST_F(Session, EveryChangeOfTheSamplesMarksTheDocumentModifiedUntilSaved) {
+    EXPECT_FALSE(session->modified());
+    session->setMarkers({10, 20});
+    session->toggleLine(3);
+    ASSERT_EQ(session->copyMarked(clipboard.get()), 0);
+    EXPECT_FALSE(session->modified()); // markers, lines and Copy change no sample
+
+    session->deleteMarked();
+    EXPECT_TRUE(session->modified());
+    const QString file = dir.filePath("wave.txt");
+    ASSERT_EQ(session->save(file), 0);
+    EXPECT_FALSE(session->modified());
+    EXPECT_EQ(last(), EditChanges(EditChange::Title)); // the title drops its mark
+
+    session->undo();
+    EXPECT_TRUE(session->modified());
+    ASSERT_EQ(session->open(file), 0);
+    EXPECT_FALSE(session->modified());
+
+    session->editSamples([](ZwMemHandle, long) {});
+    EXPECT_TRUE(session->modified());
+    session->openCancelled(); // nothing was read: the changes are still unsaved
+    EXPECT_TRUE(session->modified());
+    EXPECT_NE(session->open(dir.filePath("missing.txt")), 0);
+    EXPECT_TRUE(session->modified());
+    session->setUnmodified();
+    EXPECT_FALSE(session->modified());
+}
+
+TEST_F(Session, AFailedSaveKeepsTheSystemsReason) {
+    session->deleteMarked();
+    EXPECT_EQ(session->save(dir.filePath("no-such-folder/wave.wdb")), 72);
+    EXPECT_EQ(session->lastFileError(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+    EXPECT_TRUE(session->modified());
+    EXPECT_EQ(session->open(dir.filePath("absent.txt")), 71);
+    EXPECT_EQ(session->lastFileError(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+    ASSERT_EQ(session->save(dir.filePath("wave.txt")), 0);
+    EXPECT_TRUE(session->lastFileError().isEmpty());
 }
 
 TEST_F(Session, AFailedPasteReportsOnlyTheBackupAndReturnsTheMessage) {
@@ -145,7 +197,8 @@ TEST_F(Session, PatternsNeedAStretchAndForTheFixedOnesASelectedLine) {
     EXPECT_EQ(last(), EditChanges(EditChange::LineMask));
     EXPECT_EQ(session->lineMask(), 1);
     EXPECT_EQ(session->applyPattern(1, ""), 0);
-    EXPECT_EQ(codes(doc.current(), 0, 5), (std::vector<int16_t>{-32768, -32767, -32766, -32765, 4}));
+    EXPECT_EQ(codes(doc.current(), 0, 5),
+              (std::vector<int16_t>{-32768, -32767, -32766, -32765, 4}));
     const int32_t error = session->applyPattern(3, "{hq}"); // the pattern's own message
     EXPECT_GE(error, 110);
     EXPECT_LE(error, 118);

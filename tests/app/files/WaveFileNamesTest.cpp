@@ -1,6 +1,9 @@
 // Choosing the format by name and the names the file dialogs propose.
 #include "WaveFileNames.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,6 +46,20 @@ TEST(WaveFileNames, SaveProposal) {
     EXPECT_EQ(untitled.defaultExtension, "txt");
     // A last part shorter than an extension is not mistaken for one.
     EXPECT_EQ(zw::SaveProposal("/d.x/ab", "txt", "/docs").path, "/d.x/ab");
+}
+
+TEST(WaveFileNames, UntitledIsProposedInTheDocumentsFolderOnlyWhenItExists) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString documents = home.filePath("Documents");
+    // A fresh account: the desktop names a documents folder nobody made.
+    EXPECT_EQ(zw::ProposalFolder(documents, home.path()), home.path());
+    EXPECT_EQ(zw::ProposalFolder(QString(), home.path()), home.path());
+    ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+    EXPECT_EQ(zw::ProposalFolder(documents, home.path()), documents);
+    const auto untitled =
+        zw::SaveProposal("Untitled", "wdb", zw::ProposalFolder(documents, home.path()));
+    EXPECT_EQ(untitled.path, documents + "/Untitled");
 }
 
 } // namespace

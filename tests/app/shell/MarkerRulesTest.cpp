@@ -112,6 +112,15 @@ TEST(DigitalLines, LineUnderTheMouseAndMarkedColumns) {
     EXPECT_TRUE(zw::WithinMarkedColumns(210, 100, 200));
 }
 
+TEST(DigitalLines, EachNameIsWrittenAtTheMiddleOfItsLine) {
+    // h = 490: line 0 takes rows 10..40, line 15 rows 460..490.
+    EXPECT_EQ(zw::DigitalLineCentre(0, 490), 25);
+    EXPECT_EQ(zw::DigitalLineCentre(15, 490), 475);
+    for (int h : {147, 300, 491})
+        for (int line = 0; line < zw::kDigitalLineCount; ++line)
+            EXPECT_EQ(zw::DigitalLineAt(zw::DigitalLineCentre(line, h), h), line) << h;
+}
+
 TEST(DigitalLines, MasksAndFixedPatterns) {
     EXPECT_EQ(zw::CodeBitOfLine(0), 0x8000);
     EXPECT_EQ(zw::CodeBitOfLine(15), 0x0001);

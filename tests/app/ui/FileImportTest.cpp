@@ -133,7 +133,7 @@ TEST_F(FileImportTest, ACsvComesInUntitledAndUndoBringsThePreviousWaveBack) {
     expected[1] = 1;
     expected[2] = 2;
     EXPECT_EQ(samples(), expected);
-    EXPECT_EQ(window->windowTitle(), "ZW4410 <Untitled>");
+    EXPECT_EQ(window->windowTitle(), "ZW4410 <Untitled> *"); // imported, not yet saved
     ASSERT_TRUE(action("Menu_Undo")->isEnabled());
 
     action("Menu_Undo")->trigger();
