@@ -11,7 +11,6 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev qt6-svg-dev
-    qt6-translations-l10n
     fonts-noto-cjk
     python3 python3-pyvisa
     qt6-translations-l10n
