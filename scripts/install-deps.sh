@@ -13,6 +13,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev
     fonts-noto-cjk
     python3 python3-pyvisa
+    libcli11-dev
 )
 if [ "${1:-}" = "--desktop" ]; then
     packages+=(xvfb xauth xdotool x11-apps imagemagick)
