@@ -159,10 +159,12 @@ int main(int argc, char** argv) {
     std::string lang;
     std::string models;
     app.add_option("--lang", lang, "language of messages: en or ja (default from LANG)")
-        ->check(CLI::IsMember({"en", "ja"}));
+        ->check(CLI::IsMember({"en", "ja"}))
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_option("--models", models,
                    "folder of the model files (default: the current folder when it holds *.SYS "
-                   "files, else the program's folder)");
+                   "files, else the program's folder)")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     // models
     CLI::App* modelsCmd = app.add_subcommand("models", "list the models of the model files");
