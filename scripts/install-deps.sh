@@ -13,6 +13,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev
     fonts-noto-cjk
     python3 python3-pyvisa
+    cups printer-driver-cups-pdf poppler-utils
+    libsndfile1-dev
     libcli11-dev
 )
 if [ "${1:-}" = "--desktop" ]; then

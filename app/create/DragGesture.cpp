@@ -22,6 +22,12 @@ bool isPeriodic(PageType type) {
     return type == PageType::Sine || type == PageType::Triangle || type == PageType::Square;
 }
 
+// Dragged values keep a resolution the boxes show in full: whole codes,
+// tenths of degrees and percents, thousandths of cycles.
+double roundedTo(double value, double step) {
+    return std::round(value / step) * step;
+}
+
 double wrapDegrees(double degrees) {
     const double wrapped = std::fmod(degrees, 360.0);
     return wrapped < 0.0 ? wrapped + 360.0 : wrapped;
@@ -46,9 +52,10 @@ PageRecord DraggedPage(const PageRecord& origin, double samples, double codes,
         return p;
 
     if (modifiers.shift && origin.Type != PageType::DcLevel)
-        p.Amplitude = std::clamp(origin.Amplitude + 2.0 * codes, 0.0, kLargestAmplitude);
+        p.Amplitude =
+            std::clamp(std::round(origin.Amplitude + 2.0 * codes), 0.0, kLargestAmplitude);
     else if (!modifiers.control)
-        p.Offset = std::clamp(origin.Offset + codes, kLowestLevel, kHighestLevel);
+        p.Offset = std::clamp(std::round(origin.Offset + codes), kLowestLevel, kHighestLevel);
 
     if (!isPeriodic(origin.Type) || samples == 0.0)
         return p;
@@ -57,14 +64,15 @@ PageRecord DraggedPage(const PageRecord& origin, double samples, double codes,
     if (modifiers.control) {
         const double percent = samples / period * 100.0;
         if (origin.Type == PageType::Triangle)
-            p.Symmetry = std::clamp(origin.Symmetry + percent, 0.0, 100.0);
+            p.Symmetry = std::clamp(roundedTo(origin.Symmetry + percent, 0.1), 0.0, 100.0);
         else if (origin.Type == PageType::Square)
-            p.Duty = std::clamp(origin.Duty + percent, 0.0, 100.0);
+            p.Duty = std::clamp(roundedTo(origin.Duty + percent, 0.1), 0.0, 100.0);
     } else if (modifiers.shift) {
-        p.Cycles = std::clamp(cycles * std::pow(kCyclesPerStretch, samples / length), kFewestCycles,
-                              kMostCycles);
+        p.Cycles =
+            std::clamp(roundedTo(cycles * std::pow(kCyclesPerStretch, samples / length), 1e-3),
+                       kFewestCycles, kMostCycles);
     } else {
-        p.Phase = wrapDegrees(origin.Phase - samples / period * 360.0);
+        p.Phase = wrapDegrees(roundedTo(origin.Phase - samples / period * 360.0, 0.1));
     }
     return p;
 }

@@ -13,7 +13,8 @@
 //                            period per period's width of movement)
 //
 // Noise pages take offset and amplitude, level pages the offset; expression
-// pages are not dragged.
+// pages are not dragged. Values are rounded to whole codes, tenths of a
+// degree or percent and thousandths of a cycle.
 #ifndef ZW_CREATE_DRAGGESTURE_H
 #define ZW_CREATE_DRAGGESTURE_H
 

@@ -196,6 +196,14 @@ int EditSession::save(const QString& path) {
     return result;
 }
 
+ImportOutcome EditSession::importFile(ImportHostLibrary& host, const QString& pluginFolder,
+                                      const ImportFileChooser& choose) {
+    const ImportOutcome outcome = PlugInImport(host, document_, names_).run(pluginFolder, choose);
+    if (outcome.imported)
+        report(EditChange::Undo | EditChange::Samples | EditChange::Markers | EditChange::Title);
+    return outcome;
+}
+
 // ---------------------------------------------------------------------------
 // Closing
 

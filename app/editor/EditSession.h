@@ -16,6 +16,7 @@
 
 #include "DocumentNames.h"
 #include "MarkerRules.h"
+#include "PlugInImport.h"
 #include "ToolMode.h"
 #include "WaveDocument.h"
 
@@ -30,6 +31,7 @@
 namespace zw {
 
 class CurrentSetting;
+class ImportHostLibrary;
 class clsRegistry;
 
 enum class EditChange : unsigned {
@@ -124,6 +126,11 @@ public:
     // The open dialog was cancelled: the view starts again all the same.
     void openCancelled();
     int save(const QString& path);
+    // File > Import through the plug-ins of `pluginFolder` (PlugInImport.h):
+    // `choose` runs the file dialog. An imported file is reported like an
+    // edit (its backup made) with a new title.
+    ImportOutcome importFile(ImportHostLibrary& host, const QString& pluginFolder,
+                             const ImportFileChooser& choose);
 
     // ---- Closing
     // 226 while this instance transfers (closing is refused), else 0.

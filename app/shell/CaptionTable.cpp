@@ -22,6 +22,7 @@ const CaptionRow kMainWindow[] = {
     {"Menu_FileSaveAs", "保存(独自形式)(&A)...", "Save &As(WDB)..."},
     {"Menu_FileSaveAs2", "保存(ﾃｷｽﾄ形式)(&T)...", "Save As(&TXT)..."},
     {"Menu_FileImport", "ｲﾝﾎﾟｰﾄ(&I)...", "Import(&I)..."},
+    {"Msg:ImportTitle", "インポート", "IMPORT"},
     {"Menu_Print", "印刷(&P)...", "&Print..."},
     {"Menu_Exit", "終了(&X)", "&Exit"},
     {"Menu_Edit", "編集(&E)", "&Edit"},
@@ -104,6 +105,15 @@ const CaptionRow kCreateDialog[] = {
     {"Menu_Edit", "編集(&E)", "&Edit"},
     {"Menu_PageClear", "ﾍﾟｰｼﾞｸﾘｱ(&P)", "&Page Clear"},
     {"Menu_AllPageClear", "全ﾍﾟｰｼﾞｸﾘｱ(&A)", "&All Page Clear"},
+    {"PictWave:ToolTip",
+     "標準波形のページは範囲内を左ボタンでドラッグして変更できます。\n"
+     "上下: ｵﾌｾｯﾄ、Shift+上下: 振幅\n"
+     "左右: 位相、Shift+左右: 周期数\n"
+     "Ctrl+左右: 傾斜(三角波)、ﾃﾞｭｰﾃｨ(方形波)",
+     "Drag a standard page inside its stretch with the left button:\n"
+     "up/down: DC offset, Shift + up/down: amplitude\n"
+     "left/right: phase, Shift + left/right: number of cycles\n"
+     "Ctrl + left/right: symmetry (triangle), duty ratio (square)"},
 };
 
 const ListRow kCreateDialogLists[] = {
@@ -240,6 +250,17 @@ const CaptionRow kPrintDialog[] = {
     {"Label_MM", "mm", "mm"},
     {"Btn_Prt_0", "ﾌﾟﾘﾝﾀの設定(&P)...", "&Printer Setup..."},
     {"Btn_Prt_1", "ﾌｫﾝﾄの指定(&F)...", "Select &Font..."},
+    {"Btn_Preview", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)...", "Print Pre&view..."},
+    {"Label_Printer:Portrait", "縦", "portrait"},
+    {"Label_Printer:Landscape", "横", "landscape"},
+    {"Label_Font:Bold", "太字", "bold"},
+    {"Label_Font:Italic", "斜体", "italic"},
+    {"Label_Font:Underline", "下線", "underline"},
+    {"Msg:NoRoom", "余白が大きすぎて、用紙に印刷できる部分がありません。",
+     "The margins leave no room to print on this paper."},
+    {"Msg:PrinterFailed",
+     "印刷できませんでした。プリンタ: ", "The printer could not print. Printer: "},
+    {"Msg:FileFailed", "PDFファイルに書き込めませんでした: ", "Cannot write the PDF file: "},
 };
 
 // The labels of the printed listings (not controls).
@@ -260,7 +281,7 @@ const CaptionRow kPrintListing[] = {
     {"Range", "電圧ﾚﾝｼﾞ", "Range"},
     {"Amplitude", "振幅", "Amplitude"},
     {"DcOffset", "ｵﾌｾｯﾄ", "DC Offset"},
-    {"OffsetSwitch", "ｵﾌｾｯﾄON/OFF", "Output ON/OFF"},
+    {"OffsetSwitch", "ｵﾌｾｯﾄON/OFF", "DC Offset ON/OFF"},
     {"UnitSetup", "<単位設定>", "<Unit Setup>"},
     {"XAxisUnit", "[X軸単位]", "[X-Axis Unit]"},
     {"XUnit", "単位", "X-Axis Unit"},

@@ -18,11 +18,24 @@ struct FileDialogRequest {
     QString defaultExtension; // appended to a name typed without one ("wdb")
 };
 
+// What an open dialog gave: the file (empty when cancelled) and the filter
+// entry it was chosen under.
+struct FileDialogChoice {
+    QString path;
+    QString filter;
+};
+
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
     // An existing file to open; empty when cancelled.
     virtual QString chooseOpenFile(const FileDialogRequest& request) = 0;
+    // An existing file to open and the filter entry it was chosen under,
+    // for dialogs whose filter picks the reader (File > Import). A service
+    // that cannot tell gives the request's selected filter.
+    virtual FileDialogChoice chooseOpenFileAndFilter(const FileDialogRequest& request) {
+        return {chooseOpenFile(request), request.selectedFilter};
+    }
     // A name to save under; empty when cancelled.
     virtual QString chooseSaveFile(const FileDialogRequest& request) = 0;
 };

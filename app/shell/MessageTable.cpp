@@ -26,6 +26,9 @@ const MessageRow kMessageRows[] = {
     {20, "制御点が設定されていません。", "No Spline point."},
     {21, "左端と右端は同一点です。編集すると反対側の点も変更されます。よろしいですか？",
      "Cannot create two Spline point on same X. Do you want continue?"},
+    {22, "制御点は2000点までです。これ以上追加できません。",
+     "Up to 2000 Spline points. No more point can be added."},
+    {23, "数値を入力してください。", "Enter a number."},
     {30, "指定したフォントサイズが不正です。", "Illegal Font Size."},
     {71, "ファイルの読み込みに失敗しました。", "File Read error."},
     {72, "ファイルの書き込みに失敗しました。", "File Write error."},
@@ -85,6 +88,8 @@ const MessageRow kMessageRows[] = {
     {230, "{Bus} コマンドエラー。機種の確認をしてください。", "{Bus} command error. Check Model."},
     {240, "プラグインDLLファイルがありません。", "There is no plug-in DLL file."},
     {241, "ファイルフォーマットが不正です。", "Invalid file format."},
+    {242, "ファイルのデータが波形長より長いため、先頭から波形長分だけインポートしました。",
+     "The file holds more samples than the waveform length: only its first samples were imported."},
 };
 
 const std::size_t kMessageRowCount = sizeof kMessageRows / sizeof kMessageRows[0];

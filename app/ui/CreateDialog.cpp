@@ -2,9 +2,16 @@
 #include "CreateDialog.h"
 
 #include "CaptionApplier.h"
+#include "CurrentSetting.h"
+#include "EditSession.h"
+#include "EditorContext.h"
+#include "FileDialogService.h"
 #include "PlotCanvas.h"
+#include "PrintDialog.h"
 #include "QPainterSurface.h"
 #include "RandomSeed.h"
+#include "WaveDocument.h"
+#include "WindowPlacement.h"
 #include "sigcore32.h"
 
 #include <QAction>
@@ -60,18 +67,6 @@ QLabel* label(const QString& name) {
     return l;
 }
 
-QString dragTip(Language language) {
-    if (language == Language::English)
-        return QStringLiteral("Drag a standard page with the left button:\n"
-                              "up/down: DC offset, with Shift: amplitude\n"
-                              "left/right: phase, with Shift: number of cycles\n"
-                              "Ctrl + left/right: symmetry (triangle) or duty ratio (square)");
-    return QString::fromUtf8("標準波形のページを左ボタンでドラッグ:\n"
-                             "上下: ｵﾌｾｯﾄ、Shift+上下: 振幅\n"
-                             "左右: 位相、Shift+左右: 周期数\n"
-                             "Ctrl+左右: 傾斜(三角波) / ﾃﾞｭｰﾃｨ(方形波)");
-}
-
 } // namespace
 
 int& CreateDialog::RememberedPage() {
@@ -88,6 +83,8 @@ CreateDialog::CreateDialog(CreateWindowContext context, QWidget* parent)
     buildControls();
     wireControls();
     applyCaptionsAndTips();
+    if (ctx_.registry)
+        KeepWindowPosition(*this, *ctx_.registry);
     const int code = session_->open(create::SeedOf(QRandomGenerator::global()->generateDouble()));
     showPage();
     report(code);
@@ -111,7 +108,11 @@ void CreateDialog::buildControls() {
     file->addSeparator();
     Menu_Print = file->addAction(QString());
     Menu_Print->setObjectName("Menu_Print");
-    Menu_Print->setEnabled(false); // printing the page list comes with printing
+    Menu_Print->setEnabled(static_cast<bool>(ctx_.print));
+    connect(Menu_Print, &QAction::triggered, this, [this] {
+        if (ctx_.print)
+            ctx_.print(this);
+    });
     QMenu* edit = menuBar->addMenu(QString());
     edit->setObjectName("Menu_Edit");
     Menu_PageClear = edit->addAction(QString());
@@ -263,7 +264,7 @@ void CreateDialog::wireControls() {
 
 void CreateDialog::applyCaptionsAndTips() {
     ApplyCaptions(*this, captions_);
-    PictWave->setToolTip(dragTip(ctx_.language));
+    PictWave->setToolTip(captions_.caption(u"CreateDialog", u"PictWave:ToolTip"));
     const QString x = ctx_.units.UnitTextX();
     const QString y = ctx_.units.UnitTextY();
     Label_AreaUnit->setText(x);
@@ -368,9 +369,8 @@ void CreateDialog::Cmd_Page_Click(int index) {
 }
 
 void CreateDialog::Txt_Page_LostFocus() {
-    if (!Txt_Page->isModified())
+    if (Txt_Page->text() == QString::number(session_->currentPage()))
         return;
-    Txt_Page->setModified(false);
     const create::TypedValue typed = session_->typePage(Txt_Page->text());
     showPage();
     report(typed.code);
@@ -386,21 +386,20 @@ void CreateDialog::Comb_Wave_Click(int index) {
 }
 
 void CreateDialog::Text_LostFocus(int index) {
+    // Only a changed text is read: the shown text may be rounded.
     QLineEdit* box = Text[size_t(index)];
-    if (!box->isModified())
+    const auto which = static_cast<PageParameter>(index);
+    if (box->text() == session_->parameterText(which))
         return;
-    box->setModified(false);
-    const create::TypedValue typed =
-        session_->typeParameter(static_cast<PageParameter>(index), box->text());
+    const create::TypedValue typed = session_->typeParameter(which, box->text());
     showPage(); // a refused text shows the previous value again
     report(typed.code);
 }
 
 void CreateDialog::Text_X_LostFocus(int index) {
     QLineEdit* box = Text_X[size_t(index)];
-    if (!box->isModified())
+    if (box->text() == session_->areaText(index))
         return;
-    box->setModified(false);
     const create::TypedValue typed = session_->typeArea(index, box->text());
     showPage();
     report(typed.code);
@@ -567,10 +566,51 @@ void CreateDialog::pictReleased(QMouseEvent* event) {
     PictWave->unsetCursor();
 }
 
+namespace {
+
+// A page file through the program's file dialogs.
+QString choosePageFile(FileDialogService& dialogs, bool save, const QString& proposal,
+                       const QString& filter) {
+    const QStringList filters = filter.split(QStringLiteral(";;"));
+    const FileDialogRequest request{QString(), filters, filters.value(0), proposal,
+                                    QStringLiteral("wfn")};
+    return save ? dialogs.chooseSaveFile(request) : dialogs.chooseOpenFile(request);
+}
+
+} // namespace
+
+CreateWindowContext CreateWindowContextOf(EditorContext& ctx) {
+    CreateWindowContext c;
+    c.language = ctx.language;
+    c.messages = &ctx.messages;
+    UnitSetting units = UnitSetting::FromDeviceInfo(ctx.setting.info());
+    units.WaveLength = double(ctx.document.WaveLength());
+    c.units = Units(units);
+    c.target = [&ctx] { return ctx.document.current(); };
+    c.backup = [&ctx] { ctx.session.backup(); };
+    c.targetChanged = [&ctx] { ctx.session.samplesChanged(); };
+    c.pages = &create::ApplicationPageTable(units.WaveLength);
+    c.pageFileName = &ctx.names().PageFileName;
+    c.chooseFile = [&ctx](bool save, const QString& proposal, const QString& filter) {
+        return choosePageFile(ctx.fileDialogs, save, proposal, filter);
+    };
+    c.registry = &ctx.registry;
+    c.print = [&ctx](QWidget* parent) { PrintDialog::Open(ctx, parent); };
+    return c;
+}
+
+CreateDialog::CreateDialog(EditorContext& context, QWidget* parent)
+    : CreateDialog(CreateWindowContextOf(context), parent) {}
+
+bool CreateDialog::RunForOperand(EditorContext& context, ZwMemHandle operand, QWidget* parent) {
+    return RunCreateForOperand(CreateWindowContextOf(context), operand, parent);
+}
+
 bool RunCreateForOperand(CreateWindowContext context, ZwMemHandle operand, QWidget* parent) {
     context.mode = CreateMode::FromZero;
     context.target = [operand] { return operand; };
     context.backup = nullptr;
+    context.targetChanged = nullptr;
     CreateDialog dialog(std::move(context), parent);
     return dialog.exec() == QDialog::Accepted;
 }

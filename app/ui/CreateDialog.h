@@ -37,6 +37,8 @@ class QRadioButton;
 namespace zw {
 
 class PlotCanvas;
+class clsRegistry;
+struct EditorContext;
 
 // What the window needs of the program.
 struct CreateWindowContext {
@@ -53,17 +55,35 @@ struct CreateWindowContext {
     // The page file name of the document names ("Untitled" or a path
     // without extension); updated after a page file is read or written.
     QString* pageFileName = nullptr;
+    // Opens the Print window over the given window (the page listing); the
+    // Print item stays disabled without it.
+    std::function<void(QWidget* parent)> print;
     // Asks the user for a page file: (save?, proposed path, filter) -> the
     // chosen path, or empty when cancelled.
     std::function<QString(bool, const QString&, const QString&)> chooseFile;
     // Called after the target's samples changed (main-window mode).
     std::function<void()> targetChanged;
+    // Where the window keeps its position; none in tests.
+    clsRegistry* registry = nullptr;
 };
+
+// The context of the window opened from the main window: the document's
+// current memory with the session's undo backup and change notification,
+// the run-wide page table, the document's page file name, the program's
+// file dialogs.
+CreateWindowContext CreateWindowContextOf(EditorContext& ctx);
 
 class CreateDialog : public QDialog {
     Q_OBJECT
 public:
     CreateDialog(CreateWindowContext context, QWidget* parent = nullptr);
+    // Opened from the main window (the tool-window host): creates into the
+    // document.
+    CreateDialog(EditorContext& context, QWidget* parent);
+    // Opened by the Operate window: modal; every page computed from sample 0;
+    // Page OK / All Page OK clear `operand` and write it (no undo backup of
+    // the document). True when the operand was written, false on Cancel.
+    static bool RunForOperand(EditorContext& context, ZwMemHandle operand, QWidget* parent);
     ~CreateDialog() override;
 
     // The page shown when the window opens next (the run-wide "current page").

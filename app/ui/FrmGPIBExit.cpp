@@ -2,6 +2,7 @@
 
 #include "CaptionApplier.h"
 #include "CaptionCatalog.h"
+#include "WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -33,8 +34,8 @@ QString PhaseCaption(const CaptionCatalog& captions, const QString& phase) {
 
 } // namespace
 
-FrmGPIBExit::FrmGPIBExit(const CaptionCatalog& captions, std::function<void(bool)> setSetupEnabled,
-                         QWidget* parent)
+FrmGPIBExit::FrmGPIBExit(const CaptionCatalog& captions, clsRegistry& registry,
+                         std::function<void(bool)> setSetupEnabled, QWidget* parent)
     : QDialog(parent), captions_(captions), setSetupEnabled_(std::move(setSetupEnabled)) {
     setObjectName("FrmGPIBExit");
     setWindowModality(Qt::WindowModal);
@@ -59,6 +60,7 @@ FrmGPIBExit::FrmGPIBExit(const CaptionCatalog& captions, std::function<void(bool
     layout->addWidget(count_);
     layout->addWidget(cancel_, 0, Qt::AlignCenter);
     ApplyCaptions(*this, captions_);
+    KeepWindowPosition(*this, registry);
 }
 
 void FrmGPIBExit::setSetupEnabled(bool enabled) {
@@ -94,13 +96,13 @@ void FrmGPIBExit::closeProgress() {
 }
 
 void FrmGPIBExit::processEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QCoreApplication::processEvents();
 }
 
 void FrmGPIBExit::Btn_Cancel_Click() {
+    if (onAbort && onAbort())
+        return;
     progress_.requestAbort();
-    if (onAbort)
-        onAbort();
 }
 
 // Closing the window while the transfer runs is the abort button.

@@ -20,19 +20,21 @@ class QPushButton;
 namespace zw {
 
 class CaptionCatalog;
+class clsRegistry;
 
 class FrmGPIBExit final : public QDialog, public ProgressView {
     Q_OBJECT
 public:
     // `setSetupEnabled` enables and disables the setup window's buttons.
-    FrmGPIBExit(const CaptionCatalog& captions, std::function<void(bool)> setSetupEnabled,
-                QWidget* parent);
+    FrmGPIBExit(const CaptionCatalog& captions, clsRegistry& registry,
+                std::function<void(bool)> setSetupEnabled, QWidget* parent);
 
     // The transfer's state behind this window; the abort button reaches it.
     TransferProgress& progress() { return progress_; }
-    // Called when abort is pressed, after the transfer was asked to stop
-    // (the setup window ends a running loop test through it).
-    std::function<void()> onAbort;
+    // Asked first when abort is pressed: true when the press was taken as
+    // the end of a running loop test (which ends after the transfer in
+    // progress), so the transfer itself goes on.
+    std::function<bool()> onAbort;
 
     void setSetupEnabled(bool enabled) override;
     void openProgress() override;

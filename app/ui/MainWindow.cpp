@@ -12,7 +12,9 @@
 #include "NumberFormat.h"
 #include "PlotCanvas.h"
 #include "PlotColours.h"
+#include "PrintDialog.h"
 #include "QPainterSurface.h"
+#include "SetupListing.h"
 #include "ToolWindowHost.h"
 #include "ToolWindows.h"
 #include "Units.h"
@@ -156,8 +158,8 @@ void MainWindow::buildMenus() {
     item(file, "Menu_FileSaveAs", [this] { saveAs(true); });
     item(file, "Menu_FileSaveAs2", [this] { saveAs(false); });
     file->addSeparator();
-    unavailable(file, "Menu_FileImport");
-    unavailable(file, "Menu_Print");
+    item(file, "Menu_FileImport", &MainWindow::Menu_FileImport_Click);
+    item(file, "Menu_Print", &MainWindow::Menu_Print_Click, QKeySequence::Print);
     file->addSeparator();
     item(file, "Menu_Exit", [this] { close(); });
 
@@ -498,7 +500,7 @@ void MainWindow::sessionChanged(EditChanges what) {
         return;
     if (what & EditChange::Title)
         refreshTitle();
-    if (what & EditChange::Undo)
+    if (what & (EditChange::Undo | EditChange::ToolMode))
         refreshUndoMenu();
     if (what & EditChange::Document)
         resetView();
@@ -759,8 +761,8 @@ void MainWindow::digitalMouseRelease(QMouseEvent* event) {
         return;
     if (*to == from)
         ctx_.session.toggleLine(from);
-    else
-        ctx_.session.copyLine(from, *to);
+    else if (ctx_.session.toolMode() == ToolMode::None)
+        ctx_.session.copyLine(from, *to); // an edit: not under a tool window
 }
 
 // ---------------------------------------------------------------------------
@@ -794,10 +796,22 @@ bool MainWindow::patternHasFocus() const {
     return QApplication::focusWidget() == Txt_Pattern;
 }
 
+// While a tool window owns the plot, the commands that would change the
+// document or its undo state under it wait: Undo/Redo (it would swap the
+// memory the tool works on and its backup), Cut, Copy (it makes the undo
+// backup too), Paste, Delete, the pattern buttons and line drags of the
+// digital view, and File > Open. Markers, zoom, scrolling and saving stay.
 void MainWindow::refreshUndoMenu() {
+    const bool noTool = ctx_.session.toolMode() == ToolMode::None;
     Menu_Undo->setText(captions_.caption(
         u"MainWindow", ctx_.document.UndoArmed() ? u"Menu_Undo" : u"Menu_Undo:Redo"));
-    Menu_Undo->setEnabled(!ctx_.document.UndoMenuOff());
+    Menu_Undo->setEnabled(noTool && !ctx_.document.UndoMenuOff());
+    for (QAction* edit : {Menu_Cut, Menu_Copy, Menu_Paste, Menu_Delete})
+        edit->setEnabled(noTool);
+    for (QPushButton* pattern : Btn_Pattern)
+        pattern->setEnabled(noTool);
+    if (auto* open = findChild<QAction*>("Menu_FileOpen"))
+        open->setEnabled(noTool);
 }
 
 void MainWindow::showResult(int message) {
@@ -875,6 +889,10 @@ void MainWindow::Menu_FileOpen_Click() {
         showResult(ctx_.session.open(path));
 }
 
+void MainWindow::Menu_FileImport_Click() {
+    fileImport_.run(documentsFolder(ctx_.programFolder));
+}
+
 void MainWindow::Menu_FileSave_Click() {
     if (!ctx_.names().untitled())
         showResult(ctx_.session.save(ctx_.names().WaveFileName));
@@ -891,6 +909,26 @@ void MainWindow::saveAs(bool binary) {
         ctx_.fileDialogs.chooseSaveFile({QString(), {filter}, filter, p.path, ext});
     if (!path.isEmpty())
         showResult(ctx_.session.save(path));
+}
+
+void MainWindow::Menu_Print_Click() {
+    PrintDialog::Open(ctx_, this, [this] { return printSource(); });
+}
+
+WaveformPrintSource MainWindow::printSource() const {
+    WaveformPrintSource s;
+    s.memory = ctx_.document.current();
+    s.view = view_;
+    s.digital = Opt_DspSel[1]->isChecked();
+    s.gridShown = Menu_Grid->isChecked();
+    s.grid = grid_;
+    s.units = UnitSetting::FromDeviceInfo(ctx_.setting.info());
+    s.fileName = ctx_.names().WaveFileName;
+    const SetupListingSource setting = SetupListingSource::From(ctx_.setting);
+    s.modelName = setting.modelName;
+    s.memorySizeText = setting.memorySizeName;
+    s.printedAt = QDateTime::currentDateTime();
+    return s;
 }
 
 void MainWindow::Menu_Version_Click() {

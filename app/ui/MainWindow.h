@@ -17,12 +17,14 @@
 #include "CaptionCatalog.h"
 #include "EditSession.h"
 #include "EditorContext.h"
+#include "FileImportCommand.h"
 #include "Grid.h"
 #include "MarkerOverlay.h"
 #include "PlotTool.h"
 #include "QtClipboardOwner.h"
 #include "ToolMode.h"
 #include "WaveView.h"
+#include "WaveformPrintSource.h"
 
 #include <QMainWindow>
 
@@ -136,8 +138,12 @@ private:
     // File menu.
     void Menu_FileNew_Click();
     void Menu_FileOpen_Click();
+    void Menu_FileImport_Click();
     void Menu_FileSave_Click();
     void saveAs(bool binary);
+    void Menu_Print_Click();
+    // What the waveform printout shows: the view as the window shows it.
+    WaveformPrintSource printSource() const;
     void Menu_Version_Click();
     void showHelp();
 
@@ -150,6 +156,7 @@ private:
 
     EditorContext& ctx_;
     CaptionCatalog captions_;
+    FileImportCommand fileImport_{ctx_, captions_};
     Grid grid_;
     WaveView view_;
     QtClipboardOwner clipboard_;

@@ -5,15 +5,17 @@
 #include "CaptionCatalog.h"
 #include "CurrentSetting.h"
 #include "DocumentNames.h"
+#include "EditorContext.h"
 #include "FrmGPIBExit.h"
 #include "LanAddress.h"
-#include "MainWindow.h"
 #include "Messages.h"
+#include "PrintDialog.h"
 #include "SetupFile.h"
 #include "TextCodec.h"
 #include "TransferRequest.h"
 #include "UpDownButtons.h"
 #include "WaveDocument.h"
+#include "WindowPlacement.h"
 #include "bus/BackendFactory.h"
 #include "bus/BusTypes.h"
 #include "clsRegistry.h"
@@ -21,7 +23,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -78,8 +79,8 @@ std::string ModelNameOf(const DeviceInfo& info) {
 
 } // namespace
 
-SystemDialog::SystemDialog(EditorContext& context, DocumentNames& names, QWidget* parent)
-    : QDialog(parent), ctx_(context), names_(names), captions_(context.language),
+SystemDialog::SystemDialog(EditorContext& context, QWidget* parent)
+    : QDialog(parent), ctx_(context), captions_(context.language),
       editor_(context.setting, context.language), settings_(context.registry),
       session_(context.setting, settings_) {
     setObjectName(kWindow);
@@ -89,17 +90,23 @@ SystemDialog::SystemDialog(EditorContext& context, DocumentNames& names, QWidget
         *instrumentMessages_, bus::DefaultBackendFactory(*instrumentMessages_));
     buildControls();
     progressWindow_ = new FrmGPIBExit(
-        captions_, [this](bool enabled) { setButtonsEnabled(enabled); }, this);
+        captions_, ctx_.registry, [this](bool enabled) { setButtonsEnabled(enabled); }, this);
     transfer_ = std::make_unique<WaveformTransfer>(*bus_, settings_, *instrumentMessages_,
                                                    progressWindow_->progress());
-    // The loop test ends at the progress window's abort button.
+    // The loop test ends at the progress window's abort button: the setup
+    // window, where a second press of Waveform Data would end it, waits
+    // behind the progress window.
     progressWindow_->onAbort = [this] {
-        if (transfer_->LoopRunning())
-            transfer_->RequestLoopTest([this] { return nextJob(); });
+        if (!transfer_->LoopRunning())
+            return false;
+        transfer_->RequestLoopTest([this] { return nextJob(); });
+        return true;
     };
     connectControls();
     ApplyCaptions(*this, captions_);
-    placeWindow();
+    KeepWindowPosition(*this, ctx_.registry);
+    session_.open();
+    refreshAll();
 }
 
 SystemDialog::~SystemDialog() = default;
@@ -146,7 +153,8 @@ void SystemDialog::buildMenu() {
     file->addSeparator();
     Menu_Print = file->addAction(QString());
     Menu_Print->setObjectName("Menu_Print");
-    Menu_Print->setEnabled(false); // the setup listing is printed from the print window
+    // The Print window prints the setup listing while this window is the tool.
+    connect(Menu_Print, &QAction::triggered, this, [this] { PrintDialog::Open(ctx_, this); });
 }
 
 QWidget* SystemDialog::buildSetupTab() {
@@ -331,15 +339,6 @@ void SystemDialog::connectControls() {
 
 // ---------------------------------------------------------------- filling
 
-void SystemDialog::openSetup() {
-    session_.open();
-    refreshAll();
-}
-
-void SystemDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-}
-
 void SystemDialog::fillCombo(QComboBox* combo, const QStringList& items, int current) {
     combo->clear();
     combo->addItems(items);
@@ -437,14 +436,19 @@ void SystemDialog::refreshUnits() {
 
 // ---------------------------------------------------------------- events
 
+// The document takes the new memory size as its length, and the main window
+// starts its view again over it, as after reading a file.
 void SystemDialog::memorySizeChanged(int32_t before) {
-    if (editor_.info().MemorySize != before && onMemorySizeChanged)
-        onMemorySizeChanged();
+    if (editor_.info().MemorySize == before)
+        return;
+    ctx_.document.setWaveLength(ctx_.setting.waveLength());
+    ctx_.session.openCancelled();
 }
 
+// Units, period and amplitude change what the read-outs show: the markers
+// are reported again so that the main window rewrites them.
 void SystemDialog::settingChanged() {
-    if (onSettingChanged)
-        onSettingChanged();
+    ctx_.session.setMarkers(ctx_.session.markers());
 }
 
 void SystemDialog::Comb_System_Click(int index) {
@@ -705,10 +709,10 @@ void SystemDialog::Btn_OK_Click() {
 void SystemDialog::Btn_Cancel_Click() {
     if (transferRunning())
         return;
-    const bool resized = session_.cancel();
+    const int32_t before = editor_.info().MemorySize;
+    session_.cancel();
     refreshAll();
-    if (resized && onMemorySizeChanged)
-        onMemorySizeChanged();
+    memorySizeChanged(before);
     settingChanged();
     finish();
 }
@@ -727,63 +731,32 @@ void SystemDialog::closeEvent(QCloseEvent* event) {
 void SystemDialog::finish() {
     if (transferRunning())
         return;
-    storePosition();
     session_.close();
     QDialog::done(QDialog::Accepted);
-    if (onClosed)
-        onClosed();
-}
-
-void SystemDialog::storePosition() {
-    ctx_.registry.SetFormTop(objectName(), y() * kTwipsPerPixel);
-    ctx_.registry.SetFormLeft(objectName(), x() * kTwipsPerPixel);
-}
-
-void SystemDialog::placeWindow() {
-    const int top = ctx_.registry.FormTop(objectName()) / kTwipsPerPixel;
-    const int left = ctx_.registry.FormLeft(objectName()) / kTwipsPerPixel;
-    if (top > 0 || left > 0)
-        move(left, top);
 }
 
 // ---------------------------------------------------------------- files
 
-QString SystemDialog::fileFilter() const {
-    return caption("Msg:OcbFilter") + ";;" + caption("Msg:AllFilter");
+// The dialogs start with the setup file's base name, "Untitled" in the
+// documents folder until a setup file was read or written.
+FileDialogRequest SystemDialog::fileRequest() const {
+    const QString& base = ctx_.names().SystemFileName;
+    const QString proposed =
+        base == QLatin1String(kUntitled)
+            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/" + kUntitled
+            : base;
+    const QString ocb = caption("Msg:OcbFilter");
+    return {QString(), {ocb, caption("Msg:AllFilter")}, ocb, proposed + ".ocb", "ocb"};
 }
 
 void SystemDialog::Menu_FileOpen_Click() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString base = names_.SystemFileName == QLatin1String(kUntitled)
-                             ? documents + "/" + kUntitled
-                             : names_.SystemFileName;
-    QString path;
-    if (chooseOpenFile) {
-        path = chooseOpenFile(base + ".ocb", fileFilter());
-    } else {
-        path = QFileDialog::getOpenFileName(this, QString(), base + ".ocb", fileFilter());
-    }
+    const QString path = ctx_.fileDialogs.chooseOpenFile(fileRequest());
     if (!path.isEmpty())
         openSetupFile(path);
 }
 
 void SystemDialog::Menu_FileSave_Click() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString base = names_.SystemFileName == QLatin1String(kUntitled)
-                             ? documents + "/" + kUntitled
-                             : names_.SystemFileName;
-    QString path;
-    if (chooseSaveFile) {
-        path = chooseSaveFile(base + ".ocb", fileFilter());
-    } else {
-        QFileDialog dialog(this);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix("ocb");
-        dialog.setNameFilters(fileFilter().split(";;"));
-        dialog.selectFile(base + ".ocb");
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().constFirst();
-    }
+    const QString path = ctx_.fileDialogs.chooseSaveFile(fileRequest());
     if (!path.isEmpty())
         saveSetupFile(path);
 }
@@ -804,7 +777,7 @@ bool SystemDialog::openSetupFile(const QString& path) {
         ctx_.messages.ShowErrorCode(result);
         return false;
     }
-    names_.SystemFileName = BaseName(path);
+    ctx_.names().SystemFileName = BaseName(path);
     refreshAll();
     memorySizeChanged(before);
     settingChanged();
@@ -817,7 +790,7 @@ bool SystemDialog::saveSetupFile(const QString& path) {
         ctx_.messages.ShowErrorCode(result);
         return false;
     }
-    names_.SystemFileName = BaseName(path);
+    ctx_.names().SystemFileName = BaseName(path);
     return true;
 }
 

@@ -4,11 +4,14 @@
 // through SettingEditor (the model database's change operations), so a box
 // always shows what the setting kept; Cancel puts back the copy taken on
 // opening (SetupSession). Transfers run through the transfer core with the
-// progress window FrmGPIBExit.
+// progress window FrmGPIBExit. It is the tool window of ToolMode 4: the
+// tool-window host opens it from Setup > System and deletes it once closed,
+// so each opening takes a new copy.
 #ifndef ZW_UI_SYSTEMDIALOG_H
 #define ZW_UI_SYSTEMDIALOG_H
 
 #include "CaptionCatalog.h"
+#include "FileDialogService.h"
 #include "InstrumentServices.h"
 #include "SettingEditor.h"
 #include "SetupSession.h"
@@ -37,29 +40,13 @@ namespace zw {
 
 class FrmGPIBExit;
 class UpDownButtons;
-struct DocumentNames;
 struct EditorContext;
 
 class SystemDialog final : public QDialog {
     Q_OBJECT
 public:
-    SystemDialog(EditorContext& context, DocumentNames& names, QWidget* parent = nullptr);
+    explicit SystemDialog(EditorContext& context, QWidget* parent = nullptr);
     ~SystemDialog() override;
-
-    // Takes the copy of the setting and fills every control from it; the
-    // window calls it each time it is shown.
-    void openSetup();
-
-    // The main window's part after a change of the setting: the memory size
-    // (the document's length) and the units of the read-outs.
-    std::function<void()> onMemorySizeChanged;
-    std::function<void()> onSettingChanged;
-    // The file dialogs may be replaced (tests): proposed path and filter in,
-    // the chosen path out ("" for cancel).
-    std::function<QString(const QString& proposed, const QString& filter)> chooseOpenFile;
-    std::function<QString(const QString& proposed, const QString& filter)> chooseSaveFile;
-    // Called when the window was closed (OK, Cancel or its close box).
-    std::function<void()> onClosed;
 
     // The setup file commands with a path already chosen.
     bool openSetupFile(const QString& path);
@@ -72,7 +59,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void reject() override;
 
 private:
@@ -120,12 +106,9 @@ private:
     std::optional<int> controllerAddress();
     TransferJob nextJob();
     QString caption(const char* key) const;
-    QString fileFilter() const;
-    void storePosition();
-    void placeWindow();
+    FileDialogRequest fileRequest() const;
 
     EditorContext& ctx_;
-    DocumentNames& names_;
     CaptionCatalog captions_;
     SettingEditor editor_;
     RegistryInstrumentSettings settings_;

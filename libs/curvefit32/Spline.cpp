@@ -14,8 +14,9 @@ std::vector<double> splineValues(const CurveJob& job, SplineMode mode) {
         mode == SplineMode::Periodic ? periodicSpline(knots.knots()) : naturalSpline(knots.knots());
     std::vector<double> values;
     values.reserve(static_cast<std::size_t>(job.end - job.first));
+    std::size_t cursor = 0;
     for (int k = job.first; k < job.end; ++k)
-        values.push_back(table.valueAt(k));
+        values.push_back(table.valueAt(k, cursor));
     return values;
 }
 

@@ -92,7 +92,7 @@ SplineTable periodicSpline(const std::vector<Knot>& knots) {
     return s;
 }
 
-double SplineTable::valueAt(double t) const {
+double SplineTable::wrapped(double t) const {
     const std::size_t last = x.size() - 1;
     if (periodic) {
         const double period = x[last] - x[0];
@@ -101,8 +101,25 @@ double SplineTable::valueAt(double t) const {
         if (t < x[0])
             t += period * std::ceil((x[0] - t) / period);
     }
+    return t;
+}
+
+// The cubic of the interval that ends at knot `upper` (the first knot at or
+// after t; the first interval for upper 0).
+double SplineTable::cubic(std::size_t upper, double t) const {
+    const std::size_t i = upper > 0 ? upper - 1 : 0;
+    const double h = x[i + 1] - x[i];
+    const double d = t - x[i];
+    return (((z[i + 1] - z[i]) * d / h + 3 * z[i]) * d +
+            ((y[i + 1] - y[i]) / h - (2 * z[i] + z[i + 1]) * h)) *
+               d +
+           y[i];
+}
+
+double SplineTable::valueAt(double t) const {
+    t = wrapped(t);
     std::size_t lo = 0;
-    std::size_t hi = last;
+    std::size_t hi = x.size() - 1;
     while (lo < hi) {
         const std::size_t mid = (lo + hi) / 2;
         if (x[mid] < t)
@@ -110,13 +127,20 @@ double SplineTable::valueAt(double t) const {
         else
             hi = mid;
     }
-    const std::size_t i = lo > 0 ? lo - 1 : 0;
-    const double h = x[i + 1] - x[i];
-    const double d = t - x[i];
-    return (((z[i + 1] - z[i]) * d / h + 3 * z[i]) * d +
-            ((y[i + 1] - y[i]) / h - (2 * z[i] + z[i + 1]) * h)) *
-               d +
-           y[i];
+    return cubic(lo, t);
+}
+
+double SplineTable::valueAt(double t, std::size_t& cursor) const {
+    t = wrapped(t);
+    const std::size_t last = x.size() - 1;
+    // The first knot at or after t, or the last knot: what the bisection
+    // finds. It only grows with t, so the walk starts where it ended unless
+    // t went back (or the cursor is not one of this table's).
+    if (cursor > last || (cursor > 0 && !(x[cursor - 1] < t)))
+        cursor = 0;
+    while (cursor < last && x[cursor] < t)
+        ++cursor;
+    return cubic(cursor, t);
 }
 
 } // namespace curvefit

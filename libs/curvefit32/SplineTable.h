@@ -4,6 +4,7 @@
 
 #include "CurveJob.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace curvefit {
@@ -20,6 +21,15 @@ struct SplineTable {
     // interval that ends there; outside the knots the outermost interval's
     // cubic is continued.
     double valueAt(double t) const;
+    // The same value, for positions that mostly ascend from one call to the
+    // next: `cursor` (0 at first) keeps the interval search's place, so a
+    // run of samples walks the knots instead of bisecting them each time.
+    // The interval chosen, and so the value, is the same as valueAt's.
+    double valueAt(double t, std::size_t& cursor) const;
+
+private:
+    double wrapped(double t) const;
+    double cubic(std::size_t upper, double t) const;
 };
 
 // The natural spline (z = 0 at both ends) through at least three knots.

@@ -54,7 +54,10 @@ void QPainterSurface::flush() {
         // which paints exactly their pixels and is cheaper than stroking.
         const QPen pen = painter_.pen();
         const QBrush brush = painter_.brush();
-        painter_.setPen(Qt::NoPen);
+        if (hairlineRuns_)
+            painter_.setPen(QPen(pen.color(), 0)); // width 0: one device pixel, cosmetic
+        else
+            painter_.setPen(Qt::NoPen);
         painter_.setBrush(pen.color());
         painter_.drawRects(runs_.data(), static_cast<int>(runs_.size()));
         painter_.setPen(pen);

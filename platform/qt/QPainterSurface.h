@@ -40,6 +40,13 @@ public:
     // callers set before asking a library to draw).
     void setInitialPenColor(uint32_t rgb);
 
+    // Off (the default), a horizontal or vertical run paints exactly its
+    // pixels. On, it is also outlined with a hairline, so that a run thinner
+    // than a device pixel stays visible where a painter scales the surface
+    // down (a printed plot in a reduced print preview); on paper the
+    // hairline adds at most a device pixel.
+    void setRunsAtLeastHairline(bool on) { hairlineRuns_ = on; }
+
     // Pens made through create_pen and not yet deleted; for leak checks.
     std::size_t livePens() const { return pens_.size(); }
 
@@ -72,6 +79,7 @@ private:
     std::vector<QLine> lines_; // sloping segments and wide pens
     std::vector<QRect> runs_;  // horizontal and vertical segments, as pixel rectangles
     int penWidth_ = 1;
+    bool hairlineRuns_ = false;
     PenStyle initial_;
     std::map<ZwPen, PenStyle> pens_;
     ZwPen selected_ = 0;

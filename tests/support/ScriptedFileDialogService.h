@@ -1,6 +1,7 @@
 // A FileDialogService for tests: keeps every request and answers with the
-// paths the test queued (open and save separately); an empty queue answers
-// as a cancelled dialog.
+// paths the test queued (open and save separately), an open answer with the
+// filter entry it was chosen under when the test gave one (else the
+// request's selected filter); an empty queue answers as a cancelled dialog.
 #ifndef ZW_TESTS_SCRIPTED_FILE_DIALOG_SERVICE_H
 #define ZW_TESTS_SCRIPTED_FILE_DIALOG_SERVICE_H
 
@@ -17,13 +18,21 @@ public:
     std::vector<zw::FileDialogRequest> saved;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    std::deque<QString> openFilters; // alongside openAnswers
 
-    void answerOpen(const QString& path) { openAnswers.push_back(path); }
+    void answerOpen(const QString& path, const QString& filter = {}) {
+        openAnswers.push_back(path);
+        openFilters.push_back(filter);
+    }
     void answerSave(const QString& path) { saveAnswers.push_back(path); }
 
     QString chooseOpenFile(const zw::FileDialogRequest& request) override {
+        return chooseOpenFileAndFilter(request).path;
+    }
+    zw::FileDialogChoice chooseOpenFileAndFilter(const zw::FileDialogRequest& request) override {
         opened.push_back(request);
-        return next(openAnswers);
+        const QString filter = next(openFilters);
+        return {next(openAnswers), filter.isEmpty() ? request.selectedFilter : filter};
     }
     QString chooseSaveFile(const zw::FileDialogRequest& request) override {
         saved.push_back(request);

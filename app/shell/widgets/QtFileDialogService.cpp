@@ -6,7 +6,7 @@
 namespace zw {
 namespace {
 
-QString run(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+FileDialogChoice run(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow());
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
@@ -21,17 +21,21 @@ QString run(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     dialog.selectFile(request.proposedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    return {dialog.selectedFiles().first(), dialog.selectedNameFilter()};
 }
 
 } // namespace
 
 QString QtFileDialogService::chooseOpenFile(const FileDialogRequest& request) {
+    return run(request, QFileDialog::AcceptOpen).path;
+}
+
+FileDialogChoice QtFileDialogService::chooseOpenFileAndFilter(const FileDialogRequest& request) {
     return run(request, QFileDialog::AcceptOpen);
 }
 
 QString QtFileDialogService::chooseSaveFile(const FileDialogRequest& request) {
-    return run(request, QFileDialog::AcceptSave);
+    return run(request, QFileDialog::AcceptSave).path;
 }
 
 } // namespace zw

@@ -10,6 +10,7 @@ namespace zw {
 class QtFileDialogService : public FileDialogService {
 public:
     QString chooseOpenFile(const FileDialogRequest& request) override;
+    FileDialogChoice chooseOpenFileAndFilter(const FileDialogRequest& request) override;
     QString chooseSaveFile(const FileDialogRequest& request) override;
 };
 

@@ -41,6 +41,7 @@ TEST(DragGesture, VerticalMovesOffsetOrWithShiftAmplitude) {
     EXPECT_EQ(DraggedPage(p, 0, 1500, {.shift = true}).Offset, 0);
     EXPECT_EQ(DraggedPage(p, 0, -9000, {.shift = true}).Amplitude, 0);
     EXPECT_EQ(DraggedPage(p, 0, 90000, {}).Offset, 32767);
+    EXPECT_EQ(DraggedPage(p, 0, 10.6, {}).Offset, 11); // whole codes
 }
 
 TEST(DragGesture, HorizontalMovesPhaseOrWithShiftCycles) {
@@ -52,6 +53,8 @@ TEST(DragGesture, HorizontalMovesPhaseOrWithShiftCycles) {
     EXPECT_DOUBLE_EQ(DraggedPage(p, 400, 0, {.shift = true}).Cycles, 16);
     EXPECT_DOUBLE_EQ(DraggedPage(p, -400, 0, {.shift = true}).Cycles, 1);
     EXPECT_DOUBLE_EQ(DraggedPage(p, 200, 0, {.shift = true}).Cycles, 8);
+    EXPECT_DOUBLE_EQ(DraggedPage(p, 1, 0, {.shift = true}).Cycles, 4.014); // 4 * 4^(1/400)
+    EXPECT_DOUBLE_EQ(DraggedPage(p, 1, 0, {}).Phase, 86.4);
 }
 
 TEST(DragGesture, ControlSetsSymmetryOfTrianglesAndDutyOfSquares) {

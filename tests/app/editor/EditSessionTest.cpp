@@ -3,7 +3,9 @@
 // edits with their undo backup, the tool mode and the closing policy.
 #include "EditSession.h"
 #include "CurrentSetting.h"
+#include "ImportHostLibrary.h"
 #include "MemoryClipboard.h"
+#include "TestPluginFolder.h"
 #include "clsRegistry.h"
 #include "zwplatform.hpp"
 
@@ -182,6 +184,31 @@ TEST_F(Session, AFileThatCannotBeReadStillStartsTheViewAgainAndKeepsTheName) {
     EXPECT_EQ(session->save(dir.filePath("wave.txt")), 0);
     EXPECT_EQ(last(), EditChanges(EditChange::Title));
     EXPECT_EQ(session->names().WaveFileName, dir.filePath("wave.txt"));
+}
+
+TEST_F(Session, AnImportIsReportedLikeAnEditWithANewTitleAndARefusalNotAtAll) {
+    zwtest::TestPluginFolder plugins;
+    plugins.add(zwtest::FixturePlugin("scripted"), "scripted.so");
+    const std::string good = plugins.write("good.scr", "1000 0 1000");
+    const std::string short_ = plugins.write("short.scr", "1000 0 10");
+    zw::ImportHostLibrary host{{ZW_IMPORT_HOST}};
+    const auto choose = [](const std::string& path) {
+        return [path](const std::vector<zw::ImportFileType>&) {
+            return std::optional<zw::ImportChoice>(
+                zw::ImportChoice{0, QString::fromStdString(path)});
+        };
+    };
+
+    EXPECT_EQ(session->importFile(host, plugins.folder().c_str(), choose(short_)).message, 241);
+    EXPECT_TRUE(reports.empty());
+
+    EXPECT_EQ(session->importFile(host, plugins.folder().c_str(), choose(good)).message, 0);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_TRUE(last().testFlag(EditChange::Samples));
+    EXPECT_TRUE(last().testFlag(EditChange::Title));
+    EXPECT_TRUE(last().testFlag(EditChange::Undo));
+    EXPECT_FALSE(last().testFlag(EditChange::Document)) << "the view stays where it is";
+    EXPECT_FALSE(doc.UndoMenuOff());
 }
 
 } // namespace

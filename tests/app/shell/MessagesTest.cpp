@@ -58,10 +58,10 @@ TEST(MessageCatalog, BusMessagesAreBuiltWithTheBusName) {
 
 TEST(MessageCatalog, ExactlyTheListedEntriesHaveTextInBothLanguages) {
     const std::vector<int> listed = {
-        0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  18,  20,  21,  30,
-        71,  72,  80,  81,  82,  83,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108,
-        110, 111, 112, 113, 114, 115, 116, 117, 118, 200, 201, 202, 203, 204, 205, 206, 207,
-        208, 210, 212, 214, 215, 216, 220, 221, 223, 224, 225, 226, 227, 228, 230, 240, 241};
+        0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  18,  20,  21,  22,  23,
+        30,  71,  72,  80,  81,  82,  83,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108,
+        110, 111, 112, 113, 114, 115, 116, 117, 118, 200, 201, 202, 203, 204, 205, 206, 207, 208,
+        210, 212, 214, 215, 216, 220, 221, 223, 224, 225, 226, 227, 228, 230, 240, 241, 242};
     for (int code = MessageCatalog::kFirstCode; code <= MessageCatalog::kLastCode; ++code) {
         const bool expected = std::find(listed.begin(), listed.end(), code) != listed.end();
         for (Language l : {Language::Japanese, Language::English}) {

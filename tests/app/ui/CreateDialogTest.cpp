@@ -3,6 +3,7 @@
 // Cancel, the page file, dragging the preview, refused values, messages,
 // the operand mode, and the captions of both languages.
 #include "CreateDialog.h"
+#include "CaptionCoverage.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "PlotCanvas.h"
@@ -315,7 +316,10 @@ TEST_F(CreateWindow, EveryCaptionRowFindsAControlInBothLanguages) {
                 EXPECT_EQ(a->text(), text);
             }
         }
+        EXPECT_EQ(zwtest::captionRowsWithoutControl(*window, captions, "CreateDialog"),
+                  QStringList());
         EXPECT_EQ(window->windowTitle(), captions.windowTitle(u"CreateDialog"));
+        EXPECT_FALSE(window->findChild<QWidget*>("PictWave")->toolTip().isEmpty());
         EXPECT_EQ(find<QComboBox>("Comb_Wave")->itemText(5),
                   language == Language::English ? "Expression" : QString::fromUtf8("波形関数"));
         window.reset();

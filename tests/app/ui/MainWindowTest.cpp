@@ -391,11 +391,16 @@ TEST_F(MainWindowTest, JapaneseCaptions) {
 }
 
 TEST_F(MainWindowTest, ToolWindowsOpenThroughTheHostOneAtATime) {
-    // Without a registered window a tool's button and item stay disabled.
-    for (const char* name : {"Opt_DlgSel_0", "Opt_DlgSel_1", "Opt_DlgSel_2", "Opt_DlgSel_3"})
-        EXPECT_FALSE(find<QPushButton>(name)->isEnabled()) << name;
-    EXPECT_FALSE(action("Menu_Compress")->isEnabled());
-    EXPECT_FALSE(action("Menu_System")->isEnabled());
+    // A tool's button and item are enabled exactly when a window is
+    // registered for it.
+    for (int i = 0; i < 4; ++i) {
+        const QString name = zw::ControlName(u"Opt_DlgSel", i);
+        EXPECT_EQ(zwtest::findControl<QPushButton>(*window, name)->isEnabled(),
+                  window->tools().isRegistered(static_cast<zw::ToolMode>(i)))
+            << name.toStdString();
+    }
+    EXPECT_EQ(action("Menu_System")->isEnabled(),
+              window->tools().isRegistered(zw::ToolMode::SystemSetup));
 
     QPointer<QDialog> made;
     const auto factory = [&made](QWidget* parent) {
@@ -409,7 +414,11 @@ TEST_F(MainWindowTest, ToolWindowsOpenThroughTheHostOneAtATime) {
     QPushButton* spline = find<QPushButton>("Opt_DlgSel_2");
     EXPECT_TRUE(compress->isEnabled());
     EXPECT_TRUE(action("Menu_Compress")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>("Opt_DlgSel_0")->isEnabled());
+    for (zw::ToolMode other : {zw::ToolMode::Create, zw::ToolMode::Operate})
+        EXPECT_EQ(zwtest::findControl<QPushButton>(
+                      *window, zw::ControlName(u"Opt_DlgSel", static_cast<int>(other)))
+                      ->isEnabled(),
+                  window->tools().isRegistered(other));
 
     setMarkers(100, 200);
     compress->click();

@@ -4,15 +4,21 @@
 // transfers over LAN to the instrument simulator with progress and abort.
 #include "SystemDialog.h"
 #include "CaptionCatalog.h"
+#include "CaptionCoverage.h"
 #include "CurrentSetting.h"
 #include "DocumentNames.h"
+#include "EditSession.h"
+#include "EditorContext.h"
 #include "FrmGPIBExit.h"
+#include "GuiDriver.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "ModelsFixture.h"
+#include "ScriptedFileDialogService.h"
 #include "ScriptedMessageService.h"
 #include "SimulatorProcess.h"
+#include "ToolWindowHost.h"
 #include "WaveDocument.h"
 #include "clsRegistry.h"
 #include "zwplatform.hpp"
@@ -82,11 +88,13 @@ protected:
     void TearDown() override {
         dialog.reset();
         context.reset();
+        session.reset();
     }
 
     void open(zw::Language language) {
         dialog.reset();
         context.reset();
+        session.reset();
         ASSERT_TRUE(dir.isValid());
         registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
         catalog = std::make_unique<zw::MessageCatalog>(language);
@@ -99,15 +107,15 @@ protected:
             ASSERT_TRUE(doc.allocate());
         }
         doc.setWaveLength(setting.waveLength());
+        session = std::make_unique<zw::EditSession>(doc, setting, *registry);
+        QObject::connect(session.get(), &zw::EditSession::changed, [this](zw::EditChanges what) {
+            if (what & zw::EditChange::Document)
+                ++documentRestarts;
+        });
         context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            dir.path(), nullptr});
-        dialog = std::make_unique<zw::SystemDialog>(*context, names);
-        dialog->onMemorySizeChanged = [this] {
-            ++resizes;
-            doc.setWaveLength(setting.waveLength());
-        };
+                                            *session, fileDialogs, dir.path(), nullptr});
+        dialog = std::make_unique<zw::SystemDialog>(*context);
         dialog->bus().SetSetupTimeoutCode(12); // 3 s: a loaded machine may answer slowly
-        dialog->openSetup();
         dialog->show();
         QApplication::processEvents();
     }
@@ -182,23 +190,12 @@ protected:
     std::unique_ptr<zw::Messages> messages;
     zw::CurrentSetting setting;
     zw::WaveDocument doc;
-    zw::DocumentNames names;
+    zwtest::ScriptedFileDialogService fileDialogs;
+    std::unique_ptr<zw::EditSession> session;
     std::unique_ptr<zw::EditorContext> context;
     std::unique_ptr<zw::SystemDialog> dialog;
-    int resizes = 0;
+    int documentRestarts = 0;
 };
-
-// Every control row of a window's caption table names a control the window has.
-void ExpectEveryCaptionRowHasAControl(QWidget& window, const char* windowName) {
-    const zw::CaptionCatalog captions(zw::Language::English);
-    for (const auto& [key, caption] : captions.captions(QString::fromLatin1(windowName))) {
-        if (!zw::CaptionCatalog::isControlKey(key) || key == QLatin1String(windowName))
-            continue;
-        const bool found = window.findChild<QObject*>(key) != nullptr ||
-                           window.findChild<QObject*>(key + "_0") != nullptr;
-        EXPECT_TRUE(found) << windowName << ": " << key.toStdString();
-    }
-}
 
 } // namespace
 
@@ -209,10 +206,12 @@ TEST_F(SystemDialogTest, CaptionsInBothLanguagesAndEveryRowHasItsControl) {
     EXPECT_EQ(tabs->tabText(1), "&Unit Setup");
     EXPECT_EQ(find<QGroupBox>("Frame_Basic")->title(), "[Basic Setup]");
     EXPECT_EQ(find<QPushButton>("Btn_Trans_1")->text(), "&Waveform Data");
-    EXPECT_FALSE(find<QAction>("Menu_Print")->isEnabled());
+    EXPECT_TRUE(find<QAction>("Menu_Print")->isEnabled());
     EXPECT_EQ(items("Comb_Unit_0"), (QStringList{"Address", "Time", "User Unit"}));
-    ExpectEveryCaptionRowHasAControl(*dialog, "SystemDialog");
-    ExpectEveryCaptionRowHasAControl(dialog->progressWindow(), "FrmGPIBExit");
+    const zw::CaptionCatalog english(zw::Language::English);
+    EXPECT_EQ(zwtest::captionRowsWithoutControl(*dialog, english, "SystemDialog"), QStringList());
+    EXPECT_EQ(zwtest::captionRowsWithoutControl(dialog->progressWindow(), english, "FrmGPIBExit"),
+              QStringList());
     EXPECT_EQ(dialog->progressWindow().windowTitle(), "Copy wave data");
 
     open(zw::Language::Japanese);
@@ -238,7 +237,7 @@ TEST_F(SystemDialogTest, ChangingTheModelRefillsTheLists) {
     EXPECT_EQ(find<QLabel>("Label_GPIB_0")->text(), "USB I&D");
     EXPECT_EQ(items("Comb_MSize"), QStringList{"16384"});
     EXPECT_EQ(doc.WaveLength(), 16384);
-    EXPECT_GE(resizes, 1);
+    EXPECT_GE(documentRestarts, 1); // the main window's view follows the new length
 }
 
 TEST_F(SystemDialogTest, BoxesShowTheValueKept) {
@@ -309,6 +308,7 @@ TEST_F(SystemDialogTest, CancelPutsEverythingBack) {
     EXPECT_EQ(setting.interfaceType(), 3); // from "GpibBoard" (none stored: USB)
     EXPECT_EQ(doc.WaveLength(), opened.MemorySize);
     EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted); // the host releases the tool either way
 }
 
 TEST_F(SystemDialogTest, OkKeepsTheEditsAndClosingStoresThem) {
@@ -327,24 +327,20 @@ TEST_F(SystemDialogTest, SaveThenOpenRoundTrips) {
     type("Txt_Oscil_0", "4.5k");
     type("Txt_MName", "SHAPE");
     const QString file = dir.filePath("bench.ocb");
-    QString proposed;
-    dialog->chooseSaveFile = [&](const QString& p, const QString&) {
-        proposed = p;
-        return file;
-    };
+    fileDialogs.answerSave(file);
     find<QAction>("Menu_FileSave")->trigger();
-    EXPECT_TRUE(proposed.endsWith("Untitled.ocb")) << proposed.toStdString();
-    EXPECT_EQ(names.SystemFileName, dir.filePath("bench"));
+    ASSERT_EQ(fileDialogs.saved.size(), 1u);
+    EXPECT_TRUE(fileDialogs.saved[0].proposedPath.endsWith("Untitled.ocb"));
+    EXPECT_EQ(fileDialogs.saved[0].defaultExtension, "ocb");
+    EXPECT_EQ(session->names().SystemFileName, dir.filePath("bench"));
     const DeviceInfo saved = setting.info();
 
     chooseText("Comb_System", "ZWG-114");
     type("Txt_Oscil_0", "10");
-    dialog->chooseOpenFile = [&](const QString& p, const QString&) {
-        proposed = p;
-        return file;
-    };
+    fileDialogs.answerOpen(file);
     find<QAction>("Menu_FileOpen")->trigger();
-    EXPECT_EQ(proposed, dir.filePath("bench.ocb"));
+    ASSERT_EQ(fileDialogs.opened.size(), 1u);
+    EXPECT_EQ(fileDialogs.opened[0].proposedPath, dir.filePath("bench.ocb"));
     EXPECT_EQ(combo("Comb_System")->currentText(), "ZWG-216");
     EXPECT_EQ(combo("Comb_Channel")->currentIndex(), 1);
     EXPECT_EQ(text("Txt_Oscil_0"), "4.5k");
@@ -399,7 +395,9 @@ TEST_F(SystemDialogTest, AbortWhileSendingLeavesTheBusyMarkClear) {
     presser.start(0);
     find<QPushButton>("Btn_Trans_1")->click();
     presser.stop();
-    sim.WaitForRecord();
+    EXPECT_FALSE(dialog->bus().Initialised()); // the connection is closed
+    const std::string record = sim.WaitForRecord();
+    EXPECT_EQ(record.find("CODES"), std::string::npos); // the block never ended
     EXPECT_TRUE(sawSending);
     EXPECT_TRUE(busyWhileSending);
     EXPECT_FALSE(registry->GpibBusy(7));
@@ -421,4 +419,109 @@ TEST_F(SystemDialogTest, DroppedConnectionShowsTheBusMessage) {
     EXPECT_FALSE(registry->GpibBusy(7));
     EXPECT_TRUE(find<QPushButton>("Btn_Trans_1")->isEnabled());
     EXPECT_FALSE(dialog->progressWindow().isVisible());
+}
+
+TEST_F(SystemDialogTest, OpensFromTheSetupMenuAsToolModeFour) {
+    dialog.reset();
+    zw::MainWindow window(*context);
+    window.load(QString());
+    window.show();
+    QAction* item = window.findChild<QAction*>("Menu_System");
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isEnabled());
+    item->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(session->toolMode(), zw::ToolMode::SystemSetup);
+    auto* opened = window.findChild<zw::SystemDialog*>("SystemDialog");
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->isVisible());
+    // A memory size chosen in the window is the document's length at once.
+    zwtest::typeInto(*opened, "Txt_GPIB_1", "2");
+    auto* sizes = opened->findChild<QComboBox*>("Comb_MSize");
+    sizes->setCurrentIndex(1);
+    emit sizes->activated(1);
+    EXPECT_EQ(doc.WaveLength(), 4096);
+    opened->findChild<QPushButton*>("Btn_OK")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(session->toolMode(), zw::ToolMode::None);
+    EXPECT_EQ(doc.WaveLength(), 4096);
+}
+
+TEST_F(SystemDialogTest, ClosingTheProgramDuringATransferIsRefused) {
+    dialog.reset();
+    zw::MainWindow window(*context);
+    window.load(QString());
+    window.show();
+    window.findChild<QAction*>("Menu_System")->trigger();
+    auto* setup = window.findChild<zw::SystemDialog*>("SystemDialog");
+    ASSERT_NE(setup, nullptr);
+    setup->bus().SetSetupTimeoutCode(12);
+    SimulatorProcess sim(simDir(), {"--model", "ZWG-114"});
+    auto* interfaces = zwtest::findControl<QComboBox>(*setup, "Comb_Intfc");
+    const int lan = interfaces->findText("LAN(Socket)");
+    interfaces->setCurrentIndex(lan);
+    emit interfaces->activated(lan);
+    zwtest::typeInto(*setup, "Txt_LanPort", QString::number(sim.Port()));
+    fillRamp();
+
+    auto* phase = setup->progressWindow().findChild<QLabel*>("Label_Phase");
+    bool tried = false;
+    bool stayedOpen = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!tried && phase->text() == "Send data") {
+            tried = true;
+            window.close();
+            stayedOpen = window.isVisible();
+        }
+    });
+    closer.start(0);
+    zwtest::findControl<QPushButton>(*setup, "Btn_Trans_1")->click();
+    closer.stop();
+    sim.WaitForRecord();
+    ASSERT_TRUE(tried);
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.shown.front().title, "Caution Message");
+    EXPECT_EQ(boxes.shown.front().text, catalog->MessageText(226));
+    EXPECT_FALSE(registry->IsTransferring());
+}
+
+TEST_F(SystemDialogTest, UnreachableHostShowsTheBusMessageAndStaysUsable) {
+    chooseText("Comb_Intfc", "LAN(Socket)");
+    type("Txt_LanPort", "1"); // nothing listens there
+    find<QPushButton>("Btn_Trans_0")->click();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.shown.front().title, "Interface Error");
+    EXPECT_NE(boxes.shown.front().text.indexOf("Cannot connect to 127.0.0.1:1"), -1)
+        << boxes.shown.front().text.toStdString();
+    EXPECT_FALSE(registry->GpibBusy(7));
+    EXPECT_TRUE(find<QPushButton>("Btn_Trans_0")->isEnabled());
+    EXPECT_TRUE(find<QTabWidget>("Tab_Setup")->isEnabled());
+}
+
+TEST_F(SystemDialogTest, LoopTestRunsUntilTheProgressWindowsCancel) {
+    registry->SetLoopTest(true);
+    SimulatorProcess sim(simDir(), {"--model", "ZWG-114"}, 100);
+    useSimulator(sim);
+    fillRamp();
+    auto* count = dialog->progressWindow().findChild<QLabel*>("Label_Count");
+    bool pressed = false;
+    QTimer stopper;
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (!pressed && count->isVisible() && count->text().toInt() >= 2) {
+            pressed = true;
+            dialog->progressWindow().findChild<QPushButton*>("Btn_Cancel")->click();
+        }
+    });
+    stopper.start(0);
+    find<QPushButton>("Btn_Trans_1")->click(); // returns when the loop has ended
+    stopper.stop();
+    ASSERT_TRUE(pressed);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.last().title, "LoopTest");
+    EXPECT_FALSE(dialog->transferRunning());
+    EXPECT_FALSE(dialog->progressWindow().isVisible());
+    EXPECT_FALSE(registry->GpibBusy(7));
+    EXPECT_TRUE(find<QPushButton>("Btn_Trans_1")->isEnabled());
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 using curvefit::Knot;
@@ -111,4 +112,31 @@ TEST(PeriodicSplineTable, ClosesSmoothlyAcrossTheWrap) {
     for (const double t : {knots[5].x + 0.3, knots[17].x - 2.0})
         for (const int periods : {-3, -1, 1, 2})
             EXPECT_NEAR(table.valueAt(t + periods * period), table.valueAt(t), 1e-6);
+}
+
+TEST(SplineTableEvaluation, TheWalkingSearchGivesTheBisectionsValuesBitForBit) {
+    auto knots = randomKnots(300, 11);
+    knots.back().y = knots.front().y;
+    for (const bool periodic : {false, true}) {
+        SCOPED_TRACE(periodic);
+        const SplineTable table =
+            periodic ? curvefit::periodicSpline(knots) : curvefit::naturalSpline(knots);
+        const double from = knots.front().x - 30;
+        const double to = knots.back().x + 30;
+        // Whole samples ascending (knots included where they are whole), as
+        // a call walks its stretch; then positions that jump back, land on
+        // knots and leave the range, with one cursor throughout.
+        std::vector<double> positions;
+        for (double t = std::floor(from); t <= to; t += 1)
+            positions.push_back(t);
+        for (const Knot& k : knots)
+            positions.push_back(k.x);
+        positions.insert(positions.end(), {knots[7].x, knots[3].x - 0.1, to + 500, from - 500,
+                                           knots[150].x + 1e-9, knots[150].x});
+        std::size_t cursor = 0;
+        for (const double t : positions)
+            ASSERT_EQ(table.valueAt(t, cursor), table.valueAt(t)) << "at " << t;
+        std::size_t stale = 100000; // not a place in this table
+        EXPECT_EQ(table.valueAt(knots[2].x, stale), table.valueAt(knots[2].x));
+    }
 }

@@ -154,6 +154,36 @@ TEST(QPainterSurface, XorDrawingTwiceRestoresThePicture) {
     }
 }
 
+// A surface scaled down to 0.3: runs of one surface pixel are 0.3 device
+// pixels wide. Exact runs vanish; hairline runs stay one device pixel wide.
+Pixels scaledRuns(bool hairline) {
+    QImage image = whiteImage(40, 40);
+    {
+        QPainter painter(&image);
+        painter.scale(0.3, 0.3);
+        zw::QPainterSurface surface(painter, kBlue);
+        surface.setRunsAtLeastHairline(hairline);
+        ZwSurface& s = *surface.get();
+        s.move_to(s.ctx, 10, 50);
+        s.line_to(s.ctx, 100, 50); // horizontal, to device row 15
+        s.move_to(s.ctx, 60, 70);
+        s.line_to(s.ctx, 60, 120); // vertical, at device column 18
+    }
+    return painted(image);
+}
+
+TEST(QPainterSurface, HairlineRunsStayVisibleWhenScaledDown) {
+    const Pixels hairline = scaledRuns(true);
+    int row = 0, column = 0;
+    for (const auto& [x, y] : hairline) {
+        row += y == 15;
+        column += x == 18;
+    }
+    EXPECT_GE(row, 25);    // 90 surface pixels = 27 device pixels
+    EXPECT_GE(column, 14); // 50 surface pixels = 15 device pixels
+    EXPECT_LT(scaledRuns(false).size(), hairline.size() / 4);
+}
+
 TEST(QPainterSurface, ColourConversionUsesThePlatformByteOrder) {
     EXPECT_EQ(zw::ColorFromRgb(ZW_RGB(1, 2, 3)), QColor(1, 2, 3));
     EXPECT_EQ(zw::RgbFromColor(QColor(10, 20, 30)), ZW_RGB(10, 20, 30));

@@ -5,6 +5,8 @@
 #include "LanAddress.h"
 #include "SettingEditor.h"
 #include "SetupFixture.h"
+#include "TransferRequest.h"
+#include "UsbTmcTable.h"
 
 #include <gtest/gtest.h>
 
@@ -90,4 +92,20 @@ TEST(LanAddress, PerModelWithDefaultsAndChecks) {
     EXPECT_EQ(ReadLanHost("fe80::1"), "fe80::1");
     for (const char* bad : {"", "   ", "a b", "host\tname"})
         EXPECT_FALSE(ReadLanHost(bad).has_value()) << bad;
+}
+
+TEST_F(SetupSessionTest, TransferJobIsTheSettingAsEdited) {
+    ASSERT_TRUE(editor.selectModel(usbOnly));
+    ASSERT_TRUE(editor.typeSerialNumber("SN0042"));
+    const auto table = UsbTmcTable::Parse("ZWG-114,USB0::1::\nZWG-316U,USB0::0x1234::0x0316::\n");
+    ASSERT_TRUE(table.has_value());
+    const std::vector<int16_t> samples(20000, 7); // more than the memory holds
+    const TransferJob job = MakeTransferJob(setting, &*table, samples);
+    EXPECT_EQ(job.interfaceType, 3);
+    EXPECT_EQ(job.setting.ModelIndex, usbOnly);
+    EXPECT_EQ(job.samples.size(), 16384u);
+    EXPECT_EQ(WaveformTransfer::UsbTmcIdentification(job), "USB0::0x1234::0x0316::SN0042");
+    EXPECT_FALSE(job.scripts.scripts[kWaveTransfer].empty());
+    // Without the table there is no prefix.
+    EXPECT_EQ(MakeTransferJob(setting, nullptr, samples).usbIdPrefix, "");
 }
