@@ -30,6 +30,7 @@ constexpr std::array kTexts = {
     TextPair{CliText::NotAPageFile, "ページファイルではありません: %1", "not a page file: %1"},
     TextPair{CliText::NoPages, "有効なページがありません: %1", "no effective page in %1"},
     TextPair{CliText::UnknownWaveType, "波形ファイルの種類が分かりません (.wdb または .txt): %1", "unknown wave file type (.wdb or .txt): %1"},
+    TextPair{CliText::NoReader, "この種類のファイルを読むプラグインがありません: %1 (読める種類: %2)", "no import plug-in reads this type: %1 (readable: %2)"},
     TextPair{CliText::NoModelFiles, "機種ファイル (*.SYS) がありません: %1", "no model files (*.SYS) in %1"},
     TextPair{CliText::SettingsLocked, "設定ファイルが他のプログラムにロックされています (%1)", "the settings file is locked by another program (%1)"},
     TextPair{CliText::Interrupted, "中断しました", "interrupted"},

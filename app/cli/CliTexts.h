@@ -47,6 +47,7 @@ enum class CliText {
     NotAPageFile,      // %1 file
     NoPages,           // %1 file
     UnknownWaveType,   // %1 file
+    NoReader,          // %1 file, %2 the types that can be read
     NoModelFiles,      // %1 folder
     SettingsLocked,    // %1 holder
     Interrupted,

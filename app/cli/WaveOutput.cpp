@@ -1,7 +1,9 @@
 #include "WaveOutput.h"
 
 #include "CliTexts.h"
+#include "ImportHostLibrary.h"
 #include "MessageCatalog.h"
+#include "PlugInImport.h"
 #include "WaveFileCommands.h"
 #include "WaveFileNames.h"
 #include "zwplatform.hpp"
@@ -57,6 +59,37 @@ void WaveWorkspace::open(const QString& path) {
     if (code != 0)
         throw CommandError(kExitFailed, FileMessage(code, path, language_));
     document_.setWaveLength(setting_.waveLength());
+}
+
+void WaveWorkspace::import(const QString& path, const QString& programFolder, QStringList& notes) {
+    const QString extension = WaveFileExtension(path);
+    ImportHostLibrary host(ImportHostLibrary::DefaultCandidates(programFolder));
+    PlugInImport importer(host, document_, names_);
+    QStringList offered = {QStringLiteral(".wdb"), QStringLiteral(".txt")};
+    bool chosen = false;
+    const ImportOutcome outcome =
+        importer.run(programFolder + QLatin1String("/PlugIn/"),
+                     [&](const std::vector<ImportFileType>& types) -> std::optional<ImportChoice> {
+                         for (const ImportFileType& t : types)
+                             offered << QLatin1Char('.') + t.extension;
+                         for (size_t i = 0; i < types.size(); ++i)
+                             if (types[i].extension == extension) {
+                                 chosen = true;
+                                 return ImportChoice{static_cast<int>(i), path};
+                             }
+                         return std::nullopt;
+                     });
+    if (!chosen) {
+        offered.removeDuplicates();
+        throw CommandError(
+            kExitUsage,
+            Text(CliText::NoReader, language_).arg(path, offered.join(QLatin1String(", "))));
+    }
+    if (outcome.message == kImportCutMessage)
+        notes << MessageCatalog(language_).text(kImportCutMessage, language_).trimmed();
+    else if (outcome.message != 0 || !outcome.imported)
+        throw CommandError(
+            kExitFailed, FileMessage(outcome.message != 0 ? outcome.message : 71, path, language_));
 }
 
 void WaveWorkspace::save(const QString& path) {

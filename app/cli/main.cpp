@@ -210,7 +210,8 @@ int main(int argc, char** argv) {
         ->required();
 
     // convert
-    CLI::App* convertCmd = app.add_subcommand("convert", "convert between .wdb and .txt");
+    CLI::App* convertCmd = app.add_subcommand(
+        "convert", "convert between .wdb and .txt, or from a type the import plug-ins read");
     std::string convertIn, convertOut, convertSetup;
     convertCmd->add_option("IN", convertIn, "wave file to read")->required();
     convertCmd->add_option("OUT", convertOut, "wave file to write")->required();
@@ -298,7 +299,16 @@ int main(int argc, char** argv) {
         if (*convertCmd) {
             tool.readSetup(convertSetup);
             WaveWorkspace workspace(tool.setting, tool.language);
-            workspace.open(Q(convertIn));
+            // Wave files of the editor's own kinds; anything else goes to
+            // the import plug-ins, as File > Import.
+            if (WaveFileKindOf(Q(convertIn)) != WaveFileKind::Unknown) {
+                workspace.open(Q(convertIn));
+            } else {
+                QStringList notes;
+                workspace.import(Q(convertIn), ProgramFolder(), notes);
+                for (const QString& note : notes)
+                    PrintError(note);
+            }
             workspace.save(Q(convertOut));
             return kExitDone;
         }

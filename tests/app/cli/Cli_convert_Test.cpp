@@ -47,3 +47,23 @@ TEST(CliConvert, UnknownTypesAndUnreadableInputs) {
     EXPECT_NE(r.err.find("absent.wdb"), std::string::npos) << r.err;
     EXPECT_EQ(ReadFile(out), "old\n");
 }
+
+TEST(CliConvert, OtherProgramsFilesComeThroughTheImportPlugins) {
+    const CliFolder folder("convert-import");
+    const std::string csv = folder.file("scope.csv");
+    FILE* f = std::fopen(csv.c_str(), "w");
+    std::fputs("volts\n0\n1\n-4\n2.5\n", f);
+    std::fclose(f);
+    const CliResult r = folder.run({"convert", csv, folder.file("scope.wdb")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::vector<int16_t> samples = WdbSamples(folder.file("scope.wdb"));
+    ASSERT_GE(samples.size(), 1024u);
+    // Scaled so that the largest magnitude (4) becomes 32767.
+    EXPECT_EQ(std::vector<int16_t>(samples.begin(), samples.begin() + 5),
+              (std::vector<int16_t>{0, 8192, -32767, 20479, 0}));
+
+    const CliResult unknown = folder.run({"convert", folder.file("x.xyz"), folder.file("x.wdb")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_NE(unknown.err.find(".csv"), std::string::npos) << unknown.err; // what is offered
+    EXPECT_FALSE(FileExists(folder.file("x.wdb")));
+}
