@@ -17,6 +17,7 @@ packages=(
     dpkg-dev file desktop-file-utils appstream shared-mime-info
     cups printer-driver-cups-pdf poppler-utils
     libsndfile1-dev
+    libcli11-dev
 )
 if [ "${1:-}" = "--desktop" ]; then
     packages+=(xvfb xauth xdotool x11-apps imagemagick)

@@ -95,9 +95,11 @@ int WaveFileCommands::openBinary(const QByteArray& path) {
         return kFileReadError;
     if (!setting_.takeFromBlock(decoded, interfaceType))
         return kFileReadError;
-    W_CopyMemory(scratch.get(), document_.current(), 0, 0, WaveDocument::kMemorySamples);
+    // The used length first: growing it clears the samples beyond the old
+    // length, which must not touch the samples just read.
     document_.resetUndo();
     document_.setWaveLength(setting_.waveLength());
+    W_CopyMemory(scratch.get(), document_.current(), 0, 0, WaveDocument::kMemorySamples);
     return 0;
 }
 

@@ -74,6 +74,27 @@ protected:
     zw::WaveFileCommands files{doc, setting, names};
 };
 
+TEST_F(WaveFiles, BinaryFileOfALargerMemoryKeepsEverySampleRead) {
+    const int i4096 = sizeIndex(4096);
+    ASSERT_GE(i4096, 0);
+    ASSERT_TRUE(setting.selectMemorySize(i4096));
+    doc.setWaveLength(setting.waveLength());
+    setCodes(doc.current(), 1023, {7, 8});
+    setCodes(doc.current(), 4095, {9});
+    ASSERT_EQ(files.save(path("large.wdb")), 0);
+
+    // The document is shorter when the file is read: the samples beyond its
+    // old length come from the file, not from growing the document.
+    ASSERT_TRUE(setting.selectMemorySize(0));
+    doc.setWaveLength(setting.waveLength());
+    ASSERT_LT(doc.WaveLength(), 4096);
+    W_ClearMemory(doc.current(), 0, WaveDocument::kMemorySamples);
+    ASSERT_EQ(files.open(path("large.wdb")), 0);
+    EXPECT_EQ(doc.WaveLength(), 4096);
+    EXPECT_EQ(codes(doc.current(), 1023, 2), (std::vector<int16_t>{7, 8}));
+    EXPECT_EQ(codes(doc.current(), 4095, 1), (std::vector<int16_t>{9}));
+}
+
 TEST_F(WaveFiles, BinaryRoundTripRestoresSamplesAndTheMemorySize) {
     const int i4096 = sizeIndex(4096);
     ASSERT_GE(i4096, 0);
