@@ -1,8 +1,10 @@
 #include "ModelCatalogue.h"
 
 #include "CliTexts.h"
+#include "InstallLayout.h"
 #include "MessageCatalog.h"
 #include "SettingEditor.h"
+#include "StartupChoices.h"
 #include "SystemStartup.h"
 #include "modspec32.h"
 
@@ -72,9 +74,9 @@ QString ModelsFolder(const QString& option, const QString& currentFolder,
                      const QString& programFolder) {
     if (!option.isEmpty())
         return option;
-    if (!QDir(currentFolder).entryList({QStringLiteral("*.SYS")}, QDir::Files).isEmpty())
-        return currentFolder;
-    return programFolder;
+    return ChooseModelSource(
+               {currentFolder, UserModelFolder(), LocateInstallLayout(programFolder).modelFolder})
+        .folder;
 }
 
 void LoadModels(const QString& folder, Language language, CurrentSetting& setting) {

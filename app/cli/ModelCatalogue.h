@@ -12,8 +12,9 @@
 
 namespace zw::cli {
 
-// --models when given; else the current folder when it holds "*.SYS" files;
-// else the program's own folder.
+// --models when given; else the editor's rule: the current folder when it
+// holds "*.SYS" files, else the user's model folder, else the installed (or,
+// in the build tree, the bundled) models beside the program.
 QString ModelsFolder(const QString& option, const QString& currentFolder,
                      const QString& programFolder);
 

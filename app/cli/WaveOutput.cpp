@@ -2,6 +2,7 @@
 
 #include "CliTexts.h"
 #include "ImportHostLibrary.h"
+#include "InstallLayout.h"
 #include "MessageCatalog.h"
 #include "PlugInImport.h"
 #include "WaveFileCommands.h"
@@ -68,7 +69,7 @@ void WaveWorkspace::import(const QString& path, const QString& programFolder, QS
     QStringList offered = {QStringLiteral(".wdb"), QStringLiteral(".txt")};
     bool chosen = false;
     const ImportOutcome outcome =
-        importer.run(programFolder + QLatin1String("/PlugIn/"),
+        importer.run(LocateInstallLayout(programFolder).pluginFolder,
                      [&](const std::vector<ImportFileType>& types) -> std::optional<ImportChoice> {
                          for (const ImportFileType& t : types)
                              offered << QLatin1Char('.') + t.extension;

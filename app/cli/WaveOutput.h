@@ -29,11 +29,10 @@ public:
     // CommandError: 2 for an unknown type, 1 for a read error.
     void open(const QString& path);
     // Reads a file of another program through the import plug-ins of
-    // `programFolder` ("PlugIn/", the host library in "../lib/"), as File >
-    // Import does: its samples replace the document's over the used length.
-    // Throws CommandError: 2 when no plug-in reads the type, 1 when the
-    // file cannot be read. A file longer than the used length is cut, with
-    // the catalogue's message in `notes`.
+    // the program in `programFolder` (its install layout's plug-in folder and host library), as
+    // File > Import does: its samples replace the document's over the used length. Throws
+    // CommandError: 2 when no plug-in reads the type, 1 when the file cannot be read. A file longer
+    // than the used length is cut, with the catalogue's message in `notes`.
     void import(const QString& path, const QString& programFolder, QStringList& notes);
     // Writes .wdb or .txt atomically; throws CommandError like open.
     void save(const QString& path);

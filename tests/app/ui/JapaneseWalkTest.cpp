@@ -53,14 +53,14 @@
 
 namespace {
 
-// Proper names, units, abbreviations and key names that stay as they are in
-// Japanese.
+// Proper names (the bundled models' ZWG-...), units, abbreviations and key names that stay as they
+// are in Japanese.
 const QSet<QString> kAllowedWords = {
-    "Shift", "Ctrl", "Alt",  "Tab",  "Enter",  "Esc",  "Del",  "ZW",  "Word", "sec",
-    "Hz",    "mm",   "dX",   "OK",   "ON",     "OFF",  "GPIB", "USB", "TMC",  "ID",
-    "NI",    "KI",   "LAN",  "DC",   "SN",     "Ver",  "HTML", "PDF", "RGB",  "Vpp",
-    "Vrms",  "dBm",  "kHz",  "MHz",  "Socket", "deg",  "pt",   "Jan", "Feb",  "Mar",
-    "Apr",   "May",  "June", "July", "Aug",    "Sept", "Oct",  "Nov", "Dec",
+    "Shift", "Ctrl", "Alt", "Tab",  "Enter", "Esc",    "Del",  "ZW",  "Word", "sec",
+    "Hz",    "mm",   "dX",  "OK",   "ON",    "OFF",    "GPIB", "USB", "TMC",  "ID",
+    "NI",    "KI",   "LAN", "DC",   "SN",    "Ver",    "HTML", "PDF", "RGB",  "Vpp",
+    "ZWG",   "Vrms", "dBm", "kHz",  "MHz",   "Socket", "deg",  "pt",  "Jan",  "Feb",
+    "Mar",   "Apr",  "May", "June", "July",  "Aug",    "Sept", "Oct", "Nov",  "Dec",
 };
 // Fixed texts of the program that read the same in both languages: the
 // titles of the message boxes, the document name before a file is named,
