@@ -6,6 +6,7 @@
 #include "CurrentSetting.h"
 #include "EditSession.h"
 #include "EditorContext.h"
+#include "EditorFixture.h"
 #include "GuiDriver.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
@@ -33,7 +34,7 @@ namespace {
 
 using namespace zw;
 
-class CreateFromMainWindow : public ::testing::Test {
+class CreateFromMainWindow : public ::testing::Test, protected zwtest::EditorFixture {
 protected:
     static void SetUpTestSuite() {
         zwtest::guiApp();
@@ -41,16 +42,9 @@ protected:
     }
 
     void SetUp() override {
-        registry = std::make_unique<clsRegistry>(dir.filePath("ZW4410.ini"));
-        catalog = std::make_unique<MessageCatalog>(Language::English);
-        messages = std::make_unique<Messages>(*catalog, boxes);
-        setting.loadModelLists();
-        ASSERT_TRUE(setting.restore({}));
-        ASSERT_TRUE(doc.allocate());
-        doc.setWaveLength(setting.waveLength());
-        session = std::make_unique<EditSession>(doc, setting, *registry);
-        context.reset(new EditorContext{Language::English, *catalog, *messages, *registry, doc,
-                                        setting, *session, fileDialogs, dir.path(), nullptr});
+        makeContext(Language::English);
+        if (HasFatalFailure())
+            return;
         window = std::make_unique<MainWindow>(*context);
         window->load(QString());
         window->show();
@@ -62,18 +56,6 @@ protected:
         zwtest::findControl<QPushButton>(*window, "Opt_DlgSel_0")->click();
         return qobject_cast<CreateDialog*>(window->tools().openWindow());
     }
-
-    QTemporaryDir dir;
-    zwtest::ScriptedMessageService boxes;
-    zwtest::ScriptedFileDialogService fileDialogs;
-    std::unique_ptr<clsRegistry> registry;
-    std::unique_ptr<MessageCatalog> catalog;
-    std::unique_ptr<Messages> messages;
-    CurrentSetting setting;
-    WaveDocument doc;
-    std::unique_ptr<EditSession> session;
-    std::unique_ptr<EditorContext> context;
-    std::unique_ptr<MainWindow> window;
 };
 
 int16_t sample(ZwMemHandle h, int i) {

@@ -4,6 +4,7 @@
 // coming in, Undo, and the messages 240, 241 and 242.
 #include "CurrentSetting.h"
 #include "EditSession.h"
+#include "EditorFixture.h"
 #include "GuiDriver.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
@@ -32,7 +33,11 @@ namespace {
 
 using Codes = std::vector<int16_t>;
 
-class FileImportTest : public ::testing::Test {
+class FileImportTest : public ::testing::Test, protected zwtest::EditorFixture {
+public:
+    // Opening again keeps the document's memory.
+    FileImportTest() { keepsMemory = true; }
+
 protected:
     static void SetUpTestSuite() {
         zwtest::guiApp();
@@ -42,27 +47,9 @@ protected:
     void SetUp() override { open(zw::Language::English, ZW_PROGRAM_DIR); }
 
     void open(zw::Language language, const QString& programFolder) {
-        window.reset();
-        context.reset();
-        session.reset();
-        ASSERT_TRUE(dir.isValid());
-        registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
-        catalog = std::make_unique<zw::MessageCatalog>(language);
-        messages = std::make_unique<zw::Messages>(*catalog, boxes);
-        setting.loadModelLists();
-        ASSERT_TRUE(setting.restore({}));
-        if (!doc.allocated()) {
-            ASSERT_TRUE(doc.allocate());
-        }
-        doc.setWaveLength(setting.waveLength());
-        session = std::make_unique<zw::EditSession>(doc, setting, *registry);
-        context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            *session, fileDialogs, programFolder, nullptr});
-        window = std::make_unique<zw::MainWindow>(*context);
-        window->load(QString());
-        window->resize(1000, 700);
-        window->show();
-        QApplication::processEvents();
+        openEditor(language, programFolder);
+        if (HasFatalFailure())
+            return;
         fillPrevious();
     }
 
@@ -94,18 +81,6 @@ protected:
         action("Menu_FileImport")->trigger();
         QApplication::processEvents();
     }
-
-    QTemporaryDir dir;
-    zwtest::ScriptedMessageService boxes;
-    zwtest::ScriptedFileDialogService fileDialogs;
-    std::unique_ptr<zw::clsRegistry> registry;
-    std::unique_ptr<zw::MessageCatalog> catalog;
-    std::unique_ptr<zw::Messages> messages;
-    zw::CurrentSetting setting;
-    zw::WaveDocument doc;
-    std::unique_ptr<zw::EditSession> session;
-    std::unique_ptr<zw::EditorContext> context;
-    std::unique_ptr<zw::MainWindow> window;
 };
 
 TEST_F(FileImportTest, ACsvComesInUntitledAndUndoBringsThePreviousWaveBack) {

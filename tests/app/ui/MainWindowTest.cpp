@@ -4,8 +4,7 @@
 // buttons and line drags, open/save round trips, both languages, closing.
 #include "MainWindow.h"
 #include "CaptionCoverage.h"
-#include "CurrentSetting.h"
-#include "EditSession.h"
+#include "EditorFixture.h"
 #include "GuiDriver.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
@@ -53,7 +52,7 @@ std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
     return std::vector<int16_t>(block.data() + from, block.data() + from + count);
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected zwtest::EditorFixture {
 protected:
     static void SetUpTestSuite() {
         zwtest::guiApp();
@@ -62,27 +61,7 @@ protected:
 
     void SetUp() override { open(zw::Language::English); }
 
-    void open(zw::Language language) {
-        window.reset();
-        context.reset();
-        session.reset();
-        ASSERT_TRUE(dir.isValid());
-        registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
-        catalog = std::make_unique<zw::MessageCatalog>(language);
-        messages = std::make_unique<zw::Messages>(*catalog, boxes);
-        setting.loadModelLists();
-        ASSERT_TRUE(setting.restore({}));
-        ASSERT_TRUE(doc.allocate());
-        doc.setWaveLength(setting.waveLength());
-        session = std::make_unique<zw::EditSession>(doc, setting, *registry);
-        context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            *session, fileDialogs, dir.path(), nullptr});
-        window = std::make_unique<zw::MainWindow>(*context);
-        window->load(QString());
-        window->resize(1000, 700);
-        window->show();
-        QApplication::processEvents();
-    }
+    void open(zw::Language language) { openEditor(language); }
 
     template <typename T> T* find(const char* name) {
         return zwtest::findControl<T>(*window, name);
@@ -112,18 +91,6 @@ protected:
         for (int i = 0; i < length(); ++i)
             block[i] = static_cast<int16_t>(i);
     }
-
-    QTemporaryDir dir;
-    zwtest::ScriptedMessageService boxes;
-    zwtest::ScriptedFileDialogService fileDialogs;
-    std::unique_ptr<zw::clsRegistry> registry;
-    std::unique_ptr<zw::MessageCatalog> catalog;
-    std::unique_ptr<zw::Messages> messages;
-    zw::CurrentSetting setting;
-    zw::WaveDocument doc;
-    std::unique_ptr<zw::EditSession> session;
-    std::unique_ptr<zw::EditorContext> context;
-    std::unique_ptr<zw::MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartsUntitledWithMarkersAtBothEnds) {

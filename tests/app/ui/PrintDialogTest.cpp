@@ -8,6 +8,7 @@
 #include "CreateDialog.h"
 #include "CurrentSetting.h"
 #include "EditSession.h"
+#include "EditorFixture.h"
 #include "GuiDriver.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
@@ -44,7 +45,7 @@ namespace {
 using zw::Language;
 using zw::ToolMode;
 
-class PrintDialogTest : public ::testing::Test {
+class PrintDialogTest : public ::testing::Test, protected zwtest::EditorFixture {
 protected:
     static void SetUpTestSuite() {
         zwtest::guiApp();
@@ -55,18 +56,9 @@ protected:
 
     void makeContext(Language language) {
         dialog.reset();
-        context.reset();
-        session.reset();
-        registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
-        catalog = std::make_unique<zw::MessageCatalog>(language);
-        messages = std::make_unique<zw::Messages>(*catalog, boxes);
-        setting.loadModelLists();
-        ASSERT_TRUE(setting.restore({}));
-        ASSERT_TRUE(doc.allocate());
-        doc.setWaveLength(setting.waveLength());
-        session = std::make_unique<zw::EditSession>(doc, setting, *registry);
-        context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            *session, fileDialogs, dir.path(), nullptr});
+        EditorFixture::makeContext(language);
+        if (HasFatalFailure())
+            return;
         state.printer.setOutputFormat(QPrinter::PdfFormat);
         state.printer.setOutputFileName(pdf());
     }
@@ -101,16 +93,6 @@ protected:
     }
     QString pdf() const { return dir.filePath("printed.pdf"); }
 
-    QTemporaryDir dir;
-    zwtest::ScriptedMessageService boxes;
-    zwtest::ScriptedFileDialogService fileDialogs;
-    std::unique_ptr<zw::clsRegistry> registry;
-    std::unique_ptr<zw::MessageCatalog> catalog;
-    std::unique_ptr<zw::Messages> messages;
-    zw::CurrentSetting setting;
-    zw::WaveDocument doc;
-    std::unique_ptr<zw::EditSession> session;
-    std::unique_ptr<zw::EditorContext> context;
     zw::PrintState state;
     std::unique_ptr<zw::PrintDialog> dialog;
 };

@@ -9,6 +9,7 @@
 #include "DocumentNames.h"
 #include "EditSession.h"
 #include "EditorContext.h"
+#include "EditorFixture.h"
 #include "FrmGPIBExit.h"
 #include "GuiDriver.h"
 #include "MainWindow.h"
@@ -77,7 +78,11 @@ public:
     }
 };
 
-class SystemDialogTest : public ::testing::Test {
+class SystemDialogTest : public ::testing::Test, protected zwtest::EditorFixture {
+public:
+    // Opening again keeps the document's memory.
+    SystemDialogTest() { keepsMemory = true; }
+
 protected:
     static void SetUpTestSuite() {
         app();
@@ -87,33 +92,20 @@ protected:
     void SetUp() override { open(zw::Language::English); }
     void TearDown() override {
         dialog.reset();
-        context.reset();
-        session.reset();
+        releaseEditor();
     }
 
     void open(zw::Language language) {
         dialog.reset();
-        context.reset();
-        session.reset();
-        ASSERT_TRUE(dir.isValid());
-        registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
-        catalog = std::make_unique<zw::MessageCatalog>(language);
-        messages = std::make_unique<zw::Messages>(*catalog, boxes);
-        setting.loadModelLists();
         zw::StoredSetting stored;
         stored.interfaceType = 0; // NI GPIB
-        ASSERT_TRUE(setting.restore(stored));
-        if (!doc.current()) {
-            ASSERT_TRUE(doc.allocate());
-        }
-        doc.setWaveLength(setting.waveLength());
-        session = std::make_unique<zw::EditSession>(doc, setting, *registry);
+        makeContext(language, dir.path(), stored);
+        if (HasFatalFailure())
+            return;
         QObject::connect(session.get(), &zw::EditSession::changed, [this](zw::EditChanges what) {
             if (what & zw::EditChange::Document)
                 ++documentRestarts;
         });
-        context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            *session, fileDialogs, dir.path(), nullptr});
         dialog = std::make_unique<zw::SystemDialog>(*context);
         dialog->bus().SetSetupTimeoutCode(12); // 3 s: a loaded machine may answer slowly
         dialog->show();
@@ -183,16 +175,6 @@ protected:
         return std::memcmp(&a, &b, sizeof a) == 0;
     }
 
-    QTemporaryDir dir;
-    zwtest::ScriptedMessageService boxes;
-    std::unique_ptr<zw::clsRegistry> registry;
-    std::unique_ptr<zw::MessageCatalog> catalog;
-    std::unique_ptr<zw::Messages> messages;
-    zw::CurrentSetting setting;
-    zw::WaveDocument doc;
-    zwtest::ScriptedFileDialogService fileDialogs;
-    std::unique_ptr<zw::EditSession> session;
-    std::unique_ptr<zw::EditorContext> context;
     std::unique_ptr<zw::SystemDialog> dialog;
     int documentRestarts = 0;
 };

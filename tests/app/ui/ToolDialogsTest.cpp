@@ -9,6 +9,7 @@
 #include "ControlPoints.h"
 #include "CurrentSetting.h"
 #include "EditSession.h"
+#include "EditorFixture.h"
 #include "GuiDriver.h"
 #include "MainWindow.h"
 #include "MessageCatalog.h"
@@ -54,7 +55,7 @@ std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
     return std::vector<int16_t>(block.data() + from, block.data() + from + count);
 }
 
-class ToolDialogs : public ::testing::Test {
+class ToolDialogs : public ::testing::Test, protected zwtest::EditorFixture {
 protected:
     static void SetUpTestSuite() {
         zwtest::guiApp();
@@ -62,33 +63,9 @@ protected:
     }
 
     void SetUp() override { open(zw::Language::English); }
-    void TearDown() override {
-        window.reset();
-        context.reset();
-        session.reset();
-    }
+    void TearDown() override { releaseEditor(); }
 
-    void open(zw::Language language) {
-        window.reset();
-        context.reset();
-        session.reset();
-        ASSERT_TRUE(dir.isValid());
-        registry = std::make_unique<zw::clsRegistry>(dir.filePath("ZW4410.ini"));
-        catalog = std::make_unique<zw::MessageCatalog>(language);
-        messages = std::make_unique<zw::Messages>(*catalog, boxes);
-        setting.loadModelLists();
-        ASSERT_TRUE(setting.restore({}));
-        ASSERT_TRUE(doc.allocate());
-        doc.setWaveLength(setting.waveLength());
-        session = std::make_unique<zw::EditSession>(doc, setting, *registry);
-        context.reset(new zw::EditorContext{language, *catalog, *messages, *registry, doc, setting,
-                                            *session, fileDialogs, dir.path(), nullptr});
-        window = std::make_unique<zw::MainWindow>(*context);
-        window->load(QString());
-        window->resize(1000, 700);
-        window->show();
-        QApplication::processEvents();
-    }
+    void open(zw::Language language) { openEditor(language); }
 
     template <typename T> T* find(const QObject& in, const char* name) {
         return zwtest::findControl<T>(in, name);
@@ -136,18 +113,6 @@ protected:
         return std::any_of(boxes.shown.begin(), boxes.shown.end(),
                            [&](const auto& box) { return box.text == text; });
     }
-
-    QTemporaryDir dir;
-    zwtest::ScriptedMessageService boxes;
-    zwtest::ScriptedFileDialogService fileDialogs;
-    std::unique_ptr<zw::clsRegistry> registry;
-    std::unique_ptr<zw::MessageCatalog> catalog;
-    std::unique_ptr<zw::Messages> messages;
-    zw::CurrentSetting setting;
-    zw::WaveDocument doc;
-    std::unique_ptr<zw::EditSession> session;
-    std::unique_ptr<zw::EditorContext> context;
-    std::unique_ptr<zw::MainWindow> window;
 };
 
 // ---------------------------------------------------------------------------
