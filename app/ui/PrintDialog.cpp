@@ -105,6 +105,14 @@ void PrintDialog::Open(EditorContext& context, QWidget* parent, WaveformProvider
     dialog.exec();
 }
 
+// A margin box that loses the focus while the window is being taken apart
+// would commit into a window that is no longer a PrintDialog.
+PrintDialog::~PrintDialog() {
+    for (QLineEdit* box : Text)
+        if (box)
+            box->disconnect(this);
+}
+
 void PrintDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* margins = new QGridLayout;

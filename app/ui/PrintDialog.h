@@ -43,6 +43,7 @@ public:
     // (Create, System Setup) print their own listing and give none.
     PrintDialog(EditorContext& context, PrintState& state, WaveformProvider waveform,
                 QWidget* parent = nullptr);
+    ~PrintDialog() override;
 
     // Opens the Print window as a modal window over `parent`, with the
     // margins, font and printer of the run.

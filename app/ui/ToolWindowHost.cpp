@@ -74,14 +74,17 @@ QDialog* ToolWindowHost::open(ToolMode mode) {
     if (!window)
         return nullptr;
     window_ = window;
+    windowObject_ = window;
     openMode_ = mode;
     connect(window, &QDialog::finished, this, [this, window] {
         if (window_ == window)
             release();
         window->deleteLater();
     });
-    connect(window, &QObject::destroyed, this, [this, window] {
-        if (window_ == window || window_.isNull())
+    // By the time `destroyed` arrives the dialog is only a QObject: compare
+    // addresses, never touch it through a QDialog pointer.
+    connect(window, &QObject::destroyed, this, [this](QObject* gone) {
+        if (gone == windowObject_ || window_.isNull())
             release();
     });
     session_.setToolMode(mode);
@@ -97,6 +100,7 @@ void ToolWindowHost::release() {
     const ToolMode mode = openMode_;
     openMode_ = ToolMode::None;
     window_ = nullptr;
+    windowObject_ = nullptr;
     session_.setToolMode(ToolMode::None);
     syncControls();
     emit closed(mode);

@@ -89,6 +89,7 @@ private:
     QActionGroup* menuGroup_ = nullptr;
     std::array<Slot, 5> slots_{};
     QPointer<QDialog> window_;
+    const QObject* windowObject_ = nullptr; // the open window's address, for its destroyed signal
     ToolMode openMode_ = ToolMode::None;
 };
 
