@@ -60,12 +60,12 @@ struct SettingOptions {
     std::vector<CLI::Option*> options;
 
     void addTo(CLI::App& app) {
-        struct Spec {
+        struct OptionText {
             const char* name;
             const char* help;
         };
         // clang-format off
-        static const Spec kSpecs[] = {
+        static const OptionText kOptionTexts[] = {
             {"--model", "model name as listed by `models`"},
             {"--interface", "usbtmc, ni-gpib, ki-gpib, usb488, sim, lan or the interface type number"},
             {"--address", "GPIB address (or USB ID) within the model's limits"},
@@ -87,7 +87,7 @@ struct SettingOptions {
             {"--y-user", "Y user unit MIN,MAX,NAME"},
         };
         // clang-format on
-        for (const Spec& s : kSpecs) {
+        for (const OptionText& s : kOptionTexts) {
             CLI::Option* o = app.add_option(s.name, values[s.name], s.help)
                                  ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
                                  ->allow_extra_args(false)

@@ -5,6 +5,7 @@
 #include "CurrentSetting.h"
 #include "ImportHostLibrary.h"
 #include "MemoryClipboard.h"
+#include "MemoryCodes.h"
 #include "TestPluginFolder.h"
 #include "clsRegistry.h"
 #include "zwplatform.hpp"
@@ -23,10 +24,7 @@ using zw::EditChange;
 using zw::EditChanges;
 using zw::MarkerRecord;
 
-std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
-    zw::LockedBlock<int16_t> block(h);
-    return std::vector<int16_t>(block.data() + from, block.data() + from + count);
-}
+using zwtest::codes;
 
 class Session : public ::testing::Test {
 protected:

@@ -4,6 +4,7 @@
 #include "WaveFileCommands.h"
 #include "CurrentSetting.h"
 #include "DocumentNames.h"
+#include "MemoryCodes.h"
 #include "ModelsFixture.h"
 #include "TextCodec.h"
 #include "WaveDocument.h"
@@ -27,10 +28,7 @@ namespace {
 
 using zw::WaveDocument;
 
-std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
-    zw::LockedBlock<int16_t> block(h);
-    return std::vector<int16_t>(block.data() + from, block.data() + from + count);
-}
+using zwtest::codes;
 
 void setCodes(ZwMemHandle h, int from, const std::vector<int16_t>& values) {
     zw::LockedBlock<int16_t> block(h);

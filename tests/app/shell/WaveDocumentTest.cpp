@@ -3,6 +3,7 @@
 // clipboard.
 #include "WaveDocument.h"
 #include "MemoryClipboard.h"
+#include "MemoryCodes.h"
 #include "sigcore32.h"
 #include "zwplatform.hpp"
 
@@ -15,10 +16,7 @@ namespace {
 using zw::MarkerRecord;
 using zw::WaveDocument;
 
-std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
-    zw::LockedBlock<int16_t> block(h);
-    return std::vector<int16_t>(block.data() + from, block.data() + from + count);
-}
+using zwtest::codes;
 
 void fillRamp(ZwMemHandle h, int count) {
     zw::LockedBlock<int16_t> block(h);

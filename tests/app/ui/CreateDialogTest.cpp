@@ -4,6 +4,7 @@
 // the operand mode, and the captions of both languages.
 #include "CreateDialog.h"
 #include "CaptionCoverage.h"
+#include "MemoryCodes.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "PlotCanvas.h"
@@ -43,10 +44,7 @@ QApplication& app() {
     return *instance;
 }
 
-std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
-    zw::LockedBlock<int16_t> block(h);
-    return std::vector<int16_t>(block.data() + from, block.data() + from + count);
-}
+using zwtest::codes;
 
 class CreateWindow : public ::testing::Test {
 protected:

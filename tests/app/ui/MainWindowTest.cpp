@@ -6,6 +6,7 @@
 #include "CaptionCoverage.h"
 #include "EditorFixture.h"
 #include "GuiDriver.h"
+#include "MemoryCodes.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "ModelsFixture.h"
@@ -47,10 +48,7 @@ namespace {
 
 using zw::MarkerRecord;
 
-std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
-    zw::LockedBlock<int16_t> block(h);
-    return std::vector<int16_t>(block.data() + from, block.data() + from + count);
-}
+using zwtest::codes;
 
 class MainWindowTest : public ::testing::Test, protected zwtest::EditorFixture {
 protected:

@@ -8,6 +8,7 @@
 #include "EditorFixture.h"
 #include "GuiDriver.h"
 #include "MainWindow.h"
+#include "MemoryCodes.h"
 #include "MessageCatalog.h"
 #include "Messages.h"
 #include "ModelsFixture.h"
@@ -50,10 +51,7 @@ namespace {
 using zw::MarkerRecord;
 using zw::MessageAnswer;
 
-std::vector<int16_t> codes(ZwMemHandle h, int from, int count) {
-    zw::LockedBlock<int16_t> block(h);
-    return std::vector<int16_t>(block.data() + from, block.data() + from + count);
-}
+using zwtest::codes;
 
 class MainWindowUser : public ::testing::Test, protected zwtest::EditorFixture {
 protected:
